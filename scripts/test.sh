@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh test
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DK7_SANITIZE=ON -DK7_BUILD_TESTS=ON
+cmake --build build/test
+cd build/test
+ctest --output-on-failure -j2 "$@"
