@@ -1,0 +1,110 @@
+#include "control/dpicodes.h"
+
+#include <QTest>
+
+using namespace dpicodes;
+
+class TestDpiCodes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stageCodes_data();
+    void stageCodes();
+    void unknownSensorIsEncodedLike4090();
+    void tableKeepsFirstEightAndCollectsHighBits();
+    void unusedStages553();
+    void stageMask560_data();
+    void stageMask560();
+};
+
+void TestDpiCodes::stageCodes_data()
+{
+    QTest::addColumn<QString>("sensor");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("highBit");
+
+    QTest::newRow("3360 400") << "3360" << 400 << 3 << false;
+    QTest::newRow("3360 3200") << "3360" << 3200 << 31 << false;
+    QTest::newRow("3360 truncates 450") << "3360" << 450 << 3 << false;
+    QTest::newRow("4090 at split 5000") << "4090" << 5000 << 49 << false;
+    QTest::newRow("4090 just above split") << "4090" << 5200 << (26 | 0x40) << false;
+    QTest::newRow("4090 6000") << "4090" << 6000 << 0x5E << false;
+    QTest::newRow("3050 below first") << "3050" << 100 << 1 << false;
+    QTest::newRow("3050 on threshold 1000") << "3050" << 1000 << 4 << false;
+    QTest::newRow("3050 1200") << "3050" << 1200 << 5 << false;
+    QTest::newRow("3050 2000") << "3050" << 2000 << 8 << false;
+    QTest::newRow("3050 2100") << "3050" << 2100 << 0x45 << false;
+    QTest::newRow("3050 4000") << "3050" << 4000 << 0x48 << false;
+    QTest::newRow("3050 above range") << "3050" << 4001 << 0 << false;
+    QTest::newRow("3050 4500") << "3050" << 4500 << 0 << false;
+    QTest::newRow("3389 12750") << "3389" << 12750 << 255 << false;
+    QTest::newRow("3389 12800") << "3389" << 12800 << 0 << true;
+    QTest::newRow("3389 16000") << "3389" << 16000 << 64 << true;
+    QTest::newRow("3389 100") << "3389" << 100 << 2 << false;
+}
+
+void TestDpiCodes::stageCodes()
+{
+    QFETCH(QString, sensor);
+    QFETCH(int, dpi);
+    QFETCH(int, code);
+    QFETCH(bool, highBit);
+
+    const StageCode result = stageCode(sensorFromName(sensor), dpi);
+    QCOMPARE(int(result.code), code);
+    QCOMPARE(result.highBit, highBit);
+}
+
+void TestDpiCodes::unknownSensorIsEncodedLike4090()
+{
+    QCOMPARE(sensorFromName("9999"), Sensor::S4090);
+    QCOMPARE(sensorFromName(""), Sensor::S4090);
+    QCOMPARE(int(stageCode(sensorFromName("x"), 6000).code), 0x5E);
+}
+
+void TestDpiCodes::tableKeepsFirstEightAndCollectsHighBits()
+{
+    // Values arrive as text when read back from a profile file.
+    const QVariantList values = {"16000", 100, 12800, 400, 500, 600, 700, 13000, 20000};
+    const DpiTable table = encodeStages(Sensor::S3389, values);
+    const std::array<std::uint8_t, MaxStages> expected = {64, 2, 0, 8, 10, 12, 14, 4};
+    QCOMPARE(table.codes, expected);
+    QCOMPARE(int(table.highBits), 0b10000101);
+
+    const DpiTable shortTable = encodeStages(Sensor::S3360, {400, 800});
+    const std::array<std::uint8_t, MaxStages> shortExpected = {3, 7, 0, 0, 0, 0, 0, 0};
+    QCOMPARE(shortTable.codes, shortExpected);
+}
+
+void TestDpiCodes::unusedStages553()
+{
+    const DpiTable table = encodeStages(Sensor::S3360, {400, 800, 1600, 3200, 400, 400, 400, 400});
+    const std::array<std::uint8_t, MaxStages> three = {3, 7, 15, 0x80, 0x80, 0x80, 0x80, 0x80};
+    QCOMPARE(codesFor553(table, 3), three);
+    QCOMPARE(codesFor553(table, 8), table.codes);
+    QCOMPARE(codesFor553(table, -1)[0], UnusedStage553);
+}
+
+void TestDpiCodes::stageMask560_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("mask");
+    QTest::newRow("1") << 1 << 0x01;
+    QTest::newRow("3") << 3 << 0x07;
+    QTest::newRow("8") << 8 << 0xFF;
+    QTest::newRow("above 8") << 12 << 0xFF;
+    QTest::newRow("0") << 0 << 0x00;
+    QTest::newRow("negative") << -3 << 0x00;
+}
+
+void TestDpiCodes::stageMask560()
+{
+    QFETCH(int, count);
+    QFETCH(int, mask);
+    QCOMPARE(int(stageMask(count)), mask);
+}
+
+QTEST_APPLESS_MAIN(TestDpiCodes)
+#include "tst_dpicodes.moc"
