@@ -1,0 +1,44 @@
+#include "entry.h"
+
+#include "qtsinglecoreapplication.h"
+#include "widget.h"
+
+#include <QDir>
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcWidget)
+
+QString executableFolder(const QString& applicationFilePath)
+{
+    QString path = QDir::fromNativeSeparators(applicationFilePath);
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0)
+        path.truncate(slash);
+    return path;
+}
+
+int runApplication(int argc, char** argv, const StartupHooks& hooks)
+{
+    QtSingleCoreApplication app(argc, argv);
+    if (app.isRunning()) {
+        app.sendMessage(QString(), 5000);
+        return 1;
+    }
+    // The tray lives on when the window hides; only "Quit" ends the run.
+    app.setQuitOnLastWindowClosed(false);
+
+    const QString folder = executableFolder(QCoreApplication::applicationFilePath());
+    QDir::setCurrent(folder);
+    qCDebug(lcWidget) << "working directory:" << QDir::currentPath();
+
+    Widget window;
+    if (hooks.widgetCreated)
+        hooks.widgetCreated(window);
+    QObject::connect(&app, &QtSingleCoreApplication::messageReceived, &window, &Widget::receiveMessage);
+
+    window.showNormal();
+    window.checkDevice();
+
+    const int result = app.exec();
+    return result;
+}

@@ -1,0 +1,137 @@
+#include "app/devicelist.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDeviceList : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString writeFile(const QByteArray& text)
+    {
+        const QString name = dir.filePath(QStringLiteral("apConfig.bin"));
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write %s", qPrintable(name));
+        file.write(text);
+        return name;
+    }
+
+private Q_SLOTS:
+    void hexFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value16");
+        QTest::addColumn<int>("value32");
+        QTest::newRow("lower") << "04d9" << 0x04D9 << 0x04D9;
+        QTest::newRow("upper") << "A1EE" << 0xA1EE << 0xA1EE;
+        QTest::newRow("not hex") << "xyz" << 0 << 0;
+        QTest::newRow("prefix tolerated") << "0x04d9" << 0x04D9 << 0x04D9;
+        QTest::newRow("empty") << "" << 0 << 0;
+        QTest::newRow("wider than 16 bits") << "1a1ee" << 0xA1EE << 0x1A1EE;
+        QTest::newRow("all ones") << "ffffffff" << 0xFFFF << -1;
+        QTest::newRow("blank around") << " ff01 " << 0xFF01 << 0xFF01;
+        QTest::newRow("negative") << "-1" << 0 << 0;
+        QTest::newRow("beyond 64 bits") << "123456789abcdef0123" << 0 << 0;
+    }
+    void hexFields()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value16);
+        QFETCH(int, value32);
+        QCOMPARE(int(parseHex16(text)), value16);
+        QCOMPARE(parseHex32(text), value32);
+    }
+
+    void shippedListNamesTheMouse()
+    {
+        const QList<DeviceEntry> list =
+            loadDeviceList(qEnvironmentVariable("K7_SOURCE_DIR") + QStringLiteral("/modules/setting/apConfig.bin"));
+        QCOMPARE(list.size(), 1);
+        const DeviceEntry& mouse = list.first();
+        QCOMPARE(mouse.type, 1);
+        QCOMPARE(mouse.vid, quint16(0x04D9));
+        QCOMPARE(mouse.pid, quint16(0xA1EE));
+        QCOMPARE(mouse.usagePage, quint16(0xFF00));
+        QCOMPARE(mouse.usage, quint16(0xFF00));
+        QCOMPARE(mouse.usagePage2, quint16(0xFF01));
+        QCOMPARE(mouse.usage2, quint16(0xFF01));
+        QCOMPARE(mouse.reportLength, 32);
+        QCOMPARE(mouse.isEncode, false);
+        QVERIFY(mouse.path.isEmpty());
+        QVERIFY(mouse.path2.isEmpty());
+    }
+
+    void missingKeysTakeDefaults()
+    {
+        // Two announced, one written: the second entry is all defaults.
+        const QList<DeviceEntry> list = loadDeviceList(writeFile("[common]\ndeviceCount=2\n"
+                                                                 "[0]\nvid=04d9\nsCode=ABCDEF\nisEncode=true\n"));
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[0].vid, quint16(0x04D9));
+        QCOMPARE(list[0].sCode, QStringLiteral("ABCDEF"));
+        QCOMPARE(list[0].isEncode, true);
+        QCOMPARE(list[0].reportLength, 32);
+        QCOMPARE(list[0].type, -1);
+
+        const DeviceEntry& blank = list[1];
+        QCOMPARE(blank.type, -1);
+        QCOMPARE(blank.vid, quint16(0));
+        QCOMPARE(blank.usage2, quint16(0));
+        QCOMPARE(blank.reportLength, 32);
+        QCOMPARE(blank.isEncode, false);
+        QCOMPARE(blank.sCode, QStringLiteral("5A0C3E"));
+    }
+
+    void countDecidesNotSections_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("template total ignored") << QByteArray("[common]\ntotal=2\n[0]\nvid=04d9\n[1]\nvid=04d9\n") << 0;
+        QTest::newRow("count zero") << QByteArray("[common]\ndeviceCount=0\n[0]\nvid=04d9\n") << 0;
+        QTest::newRow("count not a number") << QByteArray("[common]\ndeviceCount=two\n[0]\nvid=04d9\n") << 0;
+        QTest::newRow("negative count") << QByteArray("[common]\ndeviceCount=-3\n") << 0;
+        QTest::newRow("fewer than sections") << QByteArray("[common]\ndeviceCount=1\n[0]\n[1]\n") << 1;
+        QTest::newRow("absurd count is capped")
+            << QByteArray("[common]\ndeviceCount=2000000000\n") << MAX_DEVICE_ENTRIES;
+        QTest::newRow("not an ini file") << QByteArray("\x00\x01\x02garbage=\n[[[", 15) << 0;
+    }
+    void countDecidesNotSections()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, entries);
+        QCOMPARE(loadDeviceList(writeFile(text)).size(), entries);
+    }
+
+    void missingFileGivesEmptyList()
+    {
+        QVERIFY(loadDeviceList(dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
+    }
+
+    void badNumbersReadAsZeroNotDefault()
+    {
+        const QList<DeviceEntry> list =
+            loadDeviceList(writeFile("[common]\ndeviceCount=1\n[0]\ntype=zz\nreportLength=lots\nusagePage=ff00,ff01\n"));
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list[0].type, 0);
+        QCOMPARE(list[0].reportLength, 0); // the transport replaces it with 32
+        QCOMPARE(list[0].usagePage, quint16(0));
+    }
+
+    void templateIsCompiledIn()
+    {
+        QFile file(QStringLiteral(":/DevInfo.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("; type 0: Keyboard, type 1: Mouse"));
+        QVERIFY(text.contains("total = 2"));
+        // The template documents the layout; the reader finds no device in it.
+        QVERIFY(loadDeviceList(QStringLiteral(":/DevInfo.ini")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDeviceList)
+#include "tst_devicelist.moc"

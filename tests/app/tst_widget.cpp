@@ -1,0 +1,208 @@
+#include "app/myqquickview.h"
+#include "app/ui_controler.h"
+#include "app/userevent.h"
+#include "app/widget.h"
+#include "sandbox.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestWidget : public QObject
+{
+    Q_OBJECT
+
+    ModulesSandbox sandbox;
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(sandbox.isValid());
+        deviceConnected = false;
+    }
+
+    void trayMenuQuitsWithItsOwnLook()
+    {
+        Widget w;
+        QMenu* menu = w.tray()->contextMenu();
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Quit (&Q)"));
+        QCOMPARE(menu->styleSheet(),
+                 QStringLiteral("QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+                                "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+                                "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+                                "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+                                "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, "
+                                "255, 40); } "
+                                "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+                                "QMenu::indicator { width: 13px; height: 13px; } "
+                                "QMenu::icon { padding-left: 2px; padding-right: 2px; } "));
+        QCOMPARE(w.tray()->toolTip(), QStringLiteral("TELVARI OSKEN MOUSE K7"));
+        QVERIFY(!w.tray()->icon().isNull());
+    }
+
+    void quitEndsTheLoopWithZero()
+    {
+        Widget w;
+        w.device().monitorRunning = true;
+        QMetaObject::invokeMethod(w.tray()->contextMenu()->actions().first(), "trigger", Qt::QueuedConnection);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!w.device().monitorRunning);
+    }
+
+    void windowIsFramelessAndFilledByTheScene()
+    {
+        Widget w;
+        QCOMPARE(w.objectName(), QStringLiteral("Widget"));
+        QCOMPARE(int(w.windowFlags()), int(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint));
+        QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(w.styleSheet(), QStringLiteral("background:transparent;"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("TELVARI OSKEN MOUSE K7"));
+
+        myQQuickView* view = w.view();
+        QCOMPARE(view->objectName(), QStringLiteral("ui_View"));
+        QCOMPARE(view->parentWidget(), &w);
+        QVERIFY2(view->rootObject(), "scene did not load");
+        QCOMPARE(w.size(), QSize(1024, 640));
+
+        QQmlContext* context = view->rootContext();
+        QCOMPARE(context->contextProperty(QStringLiteral("ui_View")).value<QObject*>(), view);
+        QCOMPARE(context->contextProperty(QStringLiteral("hid")).value<QObject*>(), &w.device());
+        QCOMPARE(context->contextProperty(QStringLiteral("ui_Ctl")).value<QObject*>(), w.controller());
+    }
+
+    void detectionPassesFoldTogether()
+    {
+        Widget w;
+        QCOMPARE(w.detectionTimer().interval(), 2048);
+        QVERIFY(w.detectionTimer().isSingleShot());
+        QVERIFY(!w.detectionTimer().isActive());
+
+        // The rule, not the 2 s wait, is under test: a shorter interval.
+        w.detectionTimer().setInterval(80);
+        QSignalSpy passes(&w, &Widget::detectionPassStarted);
+        QElapsedTimer sinceLast;
+        for (int i = 0; i < 5; ++i) {
+            w.deviceChangeNotice();
+            sinceLast.start();
+            QTest::qWait(30);
+        }
+        QCOMPARE(passes.size(), 0);
+        QTRY_COMPARE(passes.size(), 1);
+        QVERIFY(sinceLast.elapsed() >= 80);
+        QTest::qWait(200);
+        QCOMPARE(passes.size(), 1);
+    }
+
+    void noDetectionWhileTheMonitorRuns()
+    {
+        Widget w;
+        w.device().monitorRunning = true;
+        w.deviceChangeNotice();
+        QVERIFY(!w.detectionTimer().isActive());
+        w.device().monitorRunning = false;
+        w.deviceChangeNotice();
+        QVERIFY(w.detectionTimer().isActive());
+    }
+
+    void restoreNeedsAConnectedDeviceAndADoubleClick_data()
+    {
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("double click, device") << true << int(QSystemTrayIcon::DoubleClick) << true;
+        QTest::newRow("double click, none") << false << int(QSystemTrayIcon::DoubleClick) << false;
+        QTest::newRow("single click, device") << true << int(QSystemTrayIcon::Trigger) << false;
+        QTest::newRow("context, device") << true << int(QSystemTrayIcon::Context) << false;
+        QTest::newRow("middle, device") << true << int(QSystemTrayIcon::MiddleClick) << false;
+    }
+    void restoreNeedsAConnectedDeviceAndADoubleClick()
+    {
+        QFETCH(bool, connected);
+        QFETCH(int, reason);
+        QFETCH(bool, shown);
+        Widget w;
+        deviceConnected = connected;
+        w.trayIconActivated(QSystemTrayIcon::ActivationReason(reason));
+        QVERIFY(!w.isVisible()); // a posted request, never inside the caller
+        QTest::qWait(50);
+        QCOMPARE(w.isVisible(), shown);
+    }
+
+    void secondInstanceMessageRestoresOnlyWithDevice()
+    {
+        Widget w;
+        w.receiveMessage(QString());
+        QTest::qWait(50);
+        QVERIFY(!w.isVisible());
+
+        deviceConnected = true;
+        w.showMinimized();
+        w.controller()->onClose();
+        QVERIFY(!w.isVisible());
+        w.receiveMessage(QString());
+        QTRY_VERIFY(w.isVisible());
+        QVERIFY(!(w.windowState() & Qt::WindowMinimized));
+    }
+
+    void controllerMovesHidesAndLocks()
+    {
+        Ui_Controler lonely;
+        lonely.onXChanged(10); // no window yet: nothing happens, nothing breaks
+        lonely.onClose();
+        lonely.onMinimize();
+
+        Widget w;
+        w.move(100, 100);
+        w.show();
+        QTRY_COMPARE(w.pos(), QPoint(100, 100));
+        w.controller()->onXChanged(15);
+        w.controller()->onYChanged(-7);
+        QTRY_COMPARE(w.pos(), QPoint(115, 93));
+
+        w.controller()->setBusy(500);
+        QVERIFY(!w.view()->isEnabled());
+        w.controller()->setBusy();
+        QVERIFY(w.view()->isEnabled());
+
+        w.controller()->onClose();
+        QVERIFY(!w.isVisible());
+    }
+
+    void sceneStartsOnALaterTurn()
+    {
+        Widget w;
+        QQuickItem* root = w.view()->rootObject();
+        QVERIFY(root);
+        QCOMPARE(root->property("isPownOn").toBool(), false);
+        w.startUi();
+        QCOMPARE(root->property("isPownOn").toBool(), false);
+        QTRY_VERIFY(root->property("isPownOn").toBool());
+
+        // The scene's stage selection goes by number, 0 meaning "none".
+        w.view()->setCurrentDPI(3);
+        QCOMPARE(root->property("activeDpiStage").toInt(), 2);
+        w.view()->setCurrentDPI(0);
+        QCOMPARE(root->property("activeDpiStage").toInt(), 2);
+    }
+
+    void passWithoutDeviceHidesTheWindow()
+    {
+        Widget w;
+        w.showNormal();
+        deviceConnected = true;
+        QSignalSpy finished(&w, &Widget::detectionPassFinished);
+        w.checkDevice();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toBool(), false);
+        QVERIFY(!deviceConnected);
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(TestWidget)
+#include "tst_widget.moc"
