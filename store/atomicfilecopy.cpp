@@ -1,0 +1,70 @@
+#include "atomicfilecopy.h"
+
+#include "storelog.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+std::optional<QByteArray> readBounded(const QString &source)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qCWarning(lcStore) << "cannot read" << source << in.errorString();
+        return std::nullopt;
+    }
+    // read() rather than size(): a device or pipe reports size 0.
+    QByteArray content = in.read(kMaxCopiedFileBytes + 1);
+    if (content.size() > kMaxCopiedFileBytes) {
+        qCWarning(lcStore) << "refusing" << source << "larger than" << kMaxCopiedFileBytes << "bytes";
+        return std::nullopt;
+    }
+    if (in.error() != QFileDevice::NoError) {
+        qCWarning(lcStore) << "cannot read" << source << in.errorString();
+        return std::nullopt;
+    }
+    return content;
+}
+
+bool writeAtomically(const QString &target, const QByteArray &content)
+{
+    QSaveFile out(target);
+    if (out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit())
+        return true;
+    qCWarning(lcStore) << "cannot replace" << target << out.errorString();
+    return false;
+}
+
+// QSettings keeps parsed files in a process-wide cache and reads a file
+// again only when its size or modification time changed. A replacement of
+// the same size written within the same millisecond would be served from
+// the cache with the old content, so the new file must look newer.
+void moveModificationTimePast(const QString &target, const QDateTime &previous)
+{
+    if (!previous.isValid() || QFileInfo(target).lastModified() > previous)
+        return;
+    QFile file(target);
+    if (!file.open(QIODevice::ReadWrite)
+        || !file.setFileTime(previous.addMSecs(1), QFileDevice::FileModificationTime))
+        qCWarning(lcStore) << "cannot touch" << target << file.errorString();
+}
+
+} // namespace
+
+bool replaceWithCopy(const QString &source, const QString &target)
+{
+    const std::optional<QByteArray> content = readBounded(source);
+    if (!content)
+        return false;
+    const QFileInfo previous(target);
+    const QDateTime previousTime = previous.exists() ? previous.lastModified() : QDateTime();
+    if (!writeAtomically(target, *content))
+        return false;
+    moveModificationTimePast(target, previousTime);
+    return true;
+}

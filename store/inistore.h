@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+// Every settings file is INI text read and written through QSettings.
+std::unique_ptr<QSettings> openIniStore(const QString &path);
+
+// Writes pending changes now and tells whether the file took them.
+bool flushIniStore(QSettings &store);
+
+// A stored text as one string. An unquoted comma makes the INI reader split
+// a text into a list; joining it again keeps the text instead of dropping it.
+QString iniText(const QVariant &value);

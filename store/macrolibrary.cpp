@@ -1,0 +1,193 @@
+#include "macrolibrary.h"
+
+#include "atomicfilecopy.h"
+#include "filechooser.h"
+#include "inistore.h"
+#include "keycatalogue.h"
+#include "safefilename.h"
+#include "settingsstore.h"
+#include "storelog.h"
+#include "storepaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <vector>
+
+namespace {
+
+constexpr int kCreatedTotal = 0;
+constexpr int kCreatedRepeat = 1;
+constexpr int kCreatedDid = -1;
+const QString kAbsentValue = QStringLiteral("0");
+
+QString macroFilter()
+{
+    return QCoreApplication::translate("MacroLibrary", "Macro(*.mc)");
+}
+
+// The macro file of a name, or an empty path for a name that is refused.
+QString macroPath(const QVariant &name)
+{
+    const QString stem = name.toString();
+    if (isSafeFileStem(stem))
+        return StorePath::macroFile(stem);
+    qCWarning(lcStore) << "refusing macro name" << stem;
+    return {};
+}
+
+bool makeMacroFolder()
+{
+    if (QDir().mkpath(StorePath::kMacroFolder))
+        return true;
+    qCWarning(lcStore) << "cannot create" << StorePath::kMacroFolder;
+    return false;
+}
+
+struct MacroKeyEntry
+{
+    QSettings *profile;
+    QString key;
+};
+
+} // namespace
+
+MacroLibrary::MacroLibrary(SettingsStore &store, FileChooser *fileChooser)
+    : m_store(store)
+    , m_fileChooser(fileChooser)
+{
+}
+
+bool MacroLibrary::createMacroIni(const QVariant &name, const QVariant &macroIndex)
+{
+    const QString path = macroPath(name);
+    if (path.isEmpty() || !makeMacroFolder())
+        return false;
+    const auto macro = openIniStore(path);
+    macro->setValue(SettingKey::kMacroIndex, macroIndex.toUInt());
+    macro->setValue(SettingKey::kMacroTotal, kCreatedTotal);
+    macro->setValue(SettingKey::kMacroRepeat, kCreatedRepeat);
+    macro->setValue(SettingKey::kMacroDid, kCreatedDid);
+    return flushIniStore(*macro);
+}
+
+bool MacroLibrary::saveMacroIni(const QVariant &name, const QStringList &macros,
+                                const QVariant &repeat)
+{
+    const QString path = macroPath(name);
+    if (path.isEmpty() || !QFile::exists(path))
+        return false;
+    const auto macro = openIniStore(path);
+    macro->remove(SettingKey::kMacroStepGroup);
+    macro->setValue(SettingKey::kMacroTotal, int(macros.size()));
+    macro->setValue(SettingKey::kMacroRepeat, repeat);
+    for (int step = 0; step < macros.size(); ++step)
+        macro->setValue(SettingKey::macroStepKey(step), macros[step]);
+    return flushIniStore(*macro);
+}
+
+QStringList MacroLibrary::loadMacroIni(const QVariant &name) const
+{
+    const QString path = macroPath(name);
+    if (path.isEmpty() || !QFile::exists(path))
+        return {};
+    const auto macro = openIniStore(path);
+    const int total = macro->value(SettingKey::kMacroTotal).toInt();
+    QStringList result;
+    for (int step = 0; step < total; ++step)
+        result.append(iniText(macro->value(SettingKey::macroStepKey(step), kAbsentValue)));
+    result.append(iniText(macro->value(SettingKey::kMacroRepeat, kAbsentValue)));
+    return result;
+}
+
+bool MacroLibrary::deleteMacroIni(const QVariant &name)
+{
+    const QString path = macroPath(name);
+    return !path.isEmpty() && QFile::exists(path) && QFile::remove(path);
+}
+
+bool MacroLibrary::modifyMacroNameUpdateProfile(const QVariant &oldname, const QVariant &newname)
+{
+    const QString oldPath = macroPath(oldname);
+    const QString newPath = macroPath(newname);
+    if (oldPath.isEmpty() || newPath.isEmpty() || !QFile::exists(oldPath))
+        return false;
+    if (QFile::exists(newPath)) {
+        qCWarning(lcStore) << "cannot rename macro: a macro named" << newname.toString() << "exists";
+        return false;
+    }
+
+    const QString oldName = oldname.toString();
+    std::vector<MacroKeyEntry> renamed;
+    for (int profile = 0; profile < SettingKey::kMacroProfileCount; ++profile) {
+        QSettings *store = m_store.profileSettings(profile);
+        store->beginGroup(SettingKey::kMacroKeyGroup);
+        const QStringList slotNames = store->childKeys();
+        store->endGroup();
+        for (const QString &slot : slotNames) {
+            const QString key = SettingKey::groupEntry(SettingKey::kMacroKeyGroup, slot);
+            if (iniText(store->value(key)) == oldName) {
+                store->setValue(key, newname.toString());
+                renamed.push_back({store, key});
+            }
+        }
+    }
+
+    if (QFile::rename(oldPath, newPath))
+        return true;
+    qCWarning(lcStore) << "cannot rename" << oldPath << "to" << newPath;
+    for (const MacroKeyEntry &entry : renamed)
+        entry.profile->setValue(entry.key, oldName);
+    return false;
+}
+
+void MacroLibrary::deleteMacroUpdateProfile(const QVariant &macroName)
+{
+    const QString name = macroName.toString();
+    const QSettings &factory = m_store.defaultSettings();
+    for (int profile = 0; profile < SettingKey::kMacroProfileCount; ++profile) {
+        QSettings *store = m_store.profileSettings(profile);
+        for (int button = 0; button < SettingKey::kButtonCount; ++button) {
+            const QString key = SettingKey::keyMatrixKey(button);
+            const QVariantList entry = store->value(key).toList();
+            if (entry.size() <= SettingKey::kEntryCode2
+                || entry[SettingKey::kEntryKind].toInt() != SettingKey::kMacroKind)
+                continue;
+            const int slot = entry[SettingKey::kEntryCode2].toInt();
+            if (iniText(store->value(SettingKey::macroKeyKey(slot))) != name)
+                continue;
+            const QVariant factoryEntry = factory.value(key);
+            if (factoryEntry.isValid())
+                store->setValue(key, factoryEntry);
+            else
+                store->remove(key);
+        }
+    }
+}
+
+bool MacroLibrary::loadMacroFile(const QVariant &macroFileName)
+{
+    const QString target = macroPath(macroFileName);
+    if (target.isEmpty())
+        return false;
+    const QString chosen = askImportFile(m_fileChooser, macroFilter());
+    if (chosen.isEmpty())
+        return false;
+    if (QFile::exists(target)) {
+        qCWarning(lcStore) << "import refused: macro" << macroFileName.toString() << "exists";
+        return false;
+    }
+    return makeMacroFolder() && replaceWithCopy(chosen, target);
+}
+
+bool MacroLibrary::saveMacroFile(const QVariant &macroFileName)
+{
+    const QString source = macroPath(macroFileName);
+    if (source.isEmpty() || !QFile::exists(source))
+        return false;
+    const QString chosen = askExportFile(m_fileChooser, macroFilter());
+    if (chosen.isEmpty())
+        return false;
+    return replaceWithCopy(source, chosen);
+}

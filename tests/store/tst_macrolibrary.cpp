@@ -1,0 +1,314 @@
+#include "keycatalogue.h"
+#include "macrolibrary.h"
+#include "namelists.h"
+#include "settingsstore.h"
+#include "storepaths.h"
+#include "storetestsupport.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QString kMacro = QStringLiteral("Macro_0");
+const QString kFiller = SettingKey::kNameListFiller;
+
+// A macro file as the Windows build wrote it: CRLF line ends, steps quoted
+// because of their comma, text outside ASCII as \x escapes (here the Chinese
+// key name of Enter).
+const QByteArray kWindowsMacro =
+    "[config]\r\n"
+    "index=0\r\n"
+    "total=2\r\n"
+    "repeat=3\r\n"
+    "did=-1\r\n"
+    "\r\n"
+    "[macro]\r\n"
+    "0=\"1,A\"\r\n"
+    "1=\"2,\\x56de\\x8f66\"\r\n";
+
+QVariantList variants(const QStringList &texts)
+{
+    QVariantList result;
+    for (const QString &text : texts)
+        result.append(text);
+    return result;
+}
+
+QVariantList macroButton(int slot)
+{
+    return {SettingKey::kMacroKind, 0, slot, 0};
+}
+
+} // namespace
+
+class TestMacroLibrary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void nameListFillerRule_data();
+    void nameListFillerRule();
+    void nameListFillerSurvivesRestart();
+    void readsNameListWrittenByWindowsBuild();
+    void savingFewerStepsDropsOldOnes();
+    void missingMacroFileIsNotCreated();
+    void refusesUnsafeMacroNames_data();
+    void refusesUnsafeMacroNames();
+    void acceptsOrdinaryMacroNames();
+    void renameReachesProfilesZeroToFiveOnly();
+    void renameOntoExistingMacroChangesNothing();
+    void deleteRestoresFactoryButtonsInProfilesZeroToFive();
+    void importsAndExportsByteForByte();
+    void importNeverReplacesExistingMacro();
+    void importsMacroWrittenByWindowsBuild();
+
+private:
+    std::unique_ptr<ScratchModules> m_scratch;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<MacroLibrary> m_macros;
+    FakeFileChooser m_chooser;
+};
+
+void TestMacroLibrary::init()
+{
+    m_scratch = std::make_unique<ScratchModules>();
+    QVERIFY(m_scratch->isValid());
+    m_chooser = FakeFileChooser();
+    m_store = std::make_unique<SettingsStore>(&m_chooser);
+    m_macros = std::make_unique<MacroLibrary>(*m_store, &m_chooser);
+}
+
+void TestMacroLibrary::cleanup()
+{
+    m_macros.reset();
+    m_store.reset();
+    m_scratch.reset();
+}
+
+void TestMacroLibrary::nameListFillerRule_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("stored");
+    for (int type = 0; type < int(SettingKey::kNameListKeys.size()); ++type) {
+        QTest::addRow("type %d, none", type) << type << QStringList() << QStringList();
+        QTest::addRow("type %d, one", type) << type << QStringList{"宏一"} << QStringList{"宏一", kFiller};
+        QTest::addRow("type %d, two", type) << type << QStringList{"a, b", "c"} << QStringList{"a, b", "c"};
+    }
+}
+
+void TestMacroLibrary::nameListFillerRule()
+{
+    QFETCH(int, type);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, stored);
+    QVERIFY(NameLists::updataNameList(type, {"old1", "old2", "old3"}));
+    QVERIFY(NameLists::updataNameList(type, names));
+    QCOMPARE(NameLists::getNameList(type), variants(stored));
+    QSettings file(StorePath::kNameLists, QSettings::IniFormat);
+    QCOMPARE(file.contains(SettingKey::kNameListKeys[type]), !names.isEmpty());
+}
+
+void TestMacroLibrary::nameListFillerSurvivesRestart()
+{
+    QVERIFY(NameLists::updataNameList(SettingKey::kMacroNameList, {kMacro}));
+    m_scratch->moveToFreshFolder();
+    QCOMPARE(NameLists::getNameList(SettingKey::kMacroNameList), variants({kMacro, kFiller}));
+    // A single name stored without the filler is still one name, not none.
+    writeBytes(StorePath::kNameLists, "[macro]\nmacroName=solo\n");
+    m_scratch->moveToFreshFolder();
+    QCOMPARE(NameLists::getNameList(SettingKey::kMacroNameList), variants({"solo"}));
+
+    for (const QVariant &type : {QVariant(-1), QVariant(4), QVariant(QStringLiteral("macro"))}) {
+        QVERIFY(!NameLists::updataNameList(type, {"x", "y"}));
+        QVERIFY(NameLists::getNameList(type).isEmpty());
+    }
+    QCOMPARE(readBytes(StorePath::kNameLists), QByteArray("[macro]\nmacroName=solo\n"));
+}
+
+void TestMacroLibrary::readsNameListWrittenByWindowsBuild()
+{
+    writeBytes(StorePath::kNameLists,
+               "[macro]\r\nmacroName=\\x5b8f\\x4e00, loaderplumex\r\n\r\n"
+               "[profile]\r\nprofileName=Standard0, \\x6e38\\x620f\\x31\r\n");
+    QCOMPARE(NameLists::getNameList(SettingKey::kMacroNameList), variants({"宏一", kFiller}));
+    QCOMPARE(NameLists::getNameList(SettingKey::kProfileNameList), variants({"Standard0", "游戏1"}));
+}
+
+void TestMacroLibrary::savingFewerStepsDropsOldOnes()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList{"1"});
+    QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A", "0,50", "2,A"}, 5));
+    QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A"}, 2));
+    m_scratch->moveToFreshFolder();
+    QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList({"1,A", "2"}));
+    QSettings file(StorePath::macroFile(kMacro), QSettings::IniFormat);
+    QVERIFY(!file.contains(SettingKey::macroStepKey(1)));
+    QCOMPARE(file.value(SettingKey::kMacroDid).toInt(), -1);
+}
+
+void TestMacroLibrary::missingMacroFileIsNotCreated()
+{
+    QVERIFY(!m_macros->saveMacroIni(kMacro, {"1,A"}, 1));
+    QVERIFY(!QFile::exists(StorePath::macroFile(kMacro)));
+    QVERIFY(m_macros->loadMacroIni(kMacro).isEmpty());
+    QVERIFY(!m_macros->deleteMacroIni(kMacro));
+    QVERIFY(!m_macros->modifyMacroNameUpdateProfile(kMacro, QStringLiteral("other")));
+}
+
+void TestMacroLibrary::refusesUnsafeMacroNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blank") << QStringLiteral("  ");
+    QTest::newRow("parent folder") << QStringLiteral("../../setting/pD");
+    QTest::newRow("dot dot") << QStringLiteral("..");
+    QTest::newRow("slash") << QStringLiteral("sub/name");
+    QTest::newRow("backslash") << QStringLiteral("sub\\name");
+    QTest::newRow("control character") << QStringLiteral("a\nb");
+    QTest::newRow("nul") << QString(QChar(0)) + QStringLiteral("x");
+    QTest::newRow("colon") << QStringLiteral("C:name");
+    QTest::newRow("wildcard") << QStringLiteral("a*");
+    QTest::newRow("device name") << QStringLiteral("con");
+    QTest::newRow("too long") << QString(300, QLatin1Char('m'));
+}
+
+void TestMacroLibrary::refusesUnsafeMacroNames()
+{
+    QFETCH(QString, name);
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    m_chooser.answer = m_scratch->root() + QStringLiteral("/modules/setting/pD.bin");
+    const auto before = m_scratch->snapshot();
+    constexpr int kRefusingCalls = 8;
+    for (int call = 0; call < kRefusingCalls; ++call)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^refusing macro name")));
+    QVERIFY(!m_macros->createMacroIni(name, 0));
+    QVERIFY(!m_macros->saveMacroIni(name, {"1,A"}, 1));
+    QVERIFY(m_macros->loadMacroIni(name).isEmpty());
+    QVERIFY(!m_macros->deleteMacroIni(name));
+    QVERIFY(!m_macros->modifyMacroNameUpdateProfile(kMacro, name));
+    QVERIFY(!m_macros->modifyMacroNameUpdateProfile(name, kMacro));
+    QVERIFY(!m_macros->loadMacroFile(name));
+    QVERIFY(!m_macros->saveMacroFile(name));
+    QCOMPARE(m_chooser.calls, 0);
+    QVERIFY(m_scratch->snapshot() == before);
+}
+
+void TestMacroLibrary::acceptsOrdinaryMacroNames()
+{
+    const QStringList names = {"Macro_12", "宏一", "fast reload", "v1.2", "a,b"};
+    for (const QString &name : names) {
+        QVERIFY(m_macros->createMacroIni(name, 0));
+        QVERIFY(QFile::exists(QStringLiteral("modules/macro/") + name + QStringLiteral(".bin")));
+        QVERIFY(m_macros->deleteMacroIni(name));
+    }
+}
+
+void TestMacroLibrary::renameReachesProfilesZeroToFiveOnly()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    for (int profile = 0; profile < SettingsStore::kProfileCount; ++profile) {
+        m_store->profileSettings(profile)->setValue(SettingKey::macroKeyKey(4), kMacro);
+        m_store->profileSettings(profile)->setValue(SettingKey::macroKeyKey(5), QStringLiteral("keep"));
+    }
+    QVERIFY(m_macros->modifyMacroNameUpdateProfile(kMacro, QStringLiteral("宏一")));
+    QVERIFY(!QFile::exists(StorePath::macroFile(kMacro)));
+    QVERIFY(QFile::exists(StorePath::macroFile(QStringLiteral("宏一"))));
+    for (int profile = 0; profile < SettingsStore::kProfileCount; ++profile) {
+        const QSettings &store = *m_store->profileSettings(profile);
+        const QString expected = profile < SettingKey::kMacroProfileCount ? QStringLiteral("宏一") : kMacro;
+        QCOMPARE(store.value(SettingKey::macroKeyKey(4)).toString(), expected);
+        QCOMPARE(store.value(SettingKey::macroKeyKey(5)).toString(), QStringLiteral("keep"));
+    }
+}
+
+void TestMacroLibrary::renameOntoExistingMacroChangesNothing()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    QVERIFY(m_macros->createMacroIni(QStringLiteral("Macro_1"), 0));
+    m_store->profileSettings(2)->setValue(SettingKey::macroKeyKey(4), kMacro);
+    QVERIFY(!m_macros->modifyMacroNameUpdateProfile(kMacro, QStringLiteral("Macro_1")));
+    QCOMPARE(m_store->profileSettings(2)->value(SettingKey::macroKeyKey(4)).toString(), kMacro);
+    QVERIFY(QFile::exists(StorePath::macroFile(kMacro)));
+}
+
+void TestMacroLibrary::deleteRestoresFactoryButtonsInProfilesZeroToFive()
+{
+    const QString other = QStringLiteral("Macro_1");
+    for (int profile = 0; profile < SettingsStore::kProfileCount; ++profile) {
+        QSettings &store = *m_store->profileSettings(profile);
+        store.setValue(SettingKey::keyMatrixKey(3), macroButton(3));
+        store.setValue(SettingKey::macroKeyKey(3), kMacro);
+        store.setValue(SettingKey::keyMatrixKey(9), macroButton(9));
+        store.setValue(SettingKey::macroKeyKey(9), other);
+    }
+    m_store->profileSettings(1)->remove(SettingKey::keyMatrixKey(5));
+
+    m_macros->deleteMacroUpdateProfile(kMacro);
+
+    const QVariant factory = m_store->defaultSettings().value(SettingKey::keyMatrixKey(3));
+    QVERIFY(factory.isValid());
+    for (int profile = 0; profile < SettingsStore::kProfileCount; ++profile) {
+        const QSettings &store = *m_store->profileSettings(profile);
+        const QVariant expected = profile < SettingKey::kMacroProfileCount ? factory : QVariant(macroButton(3));
+        QCOMPARE(store.value(SettingKey::keyMatrixKey(3)), expected);
+        QCOMPARE(store.value(SettingKey::keyMatrixKey(9)), QVariant(macroButton(9)));
+        QCOMPARE(store.value(SettingKey::macroKeyKey(3)).toString(), kMacro);
+    }
+    QVERIFY(!m_store->profileSettings(1)->contains(SettingKey::keyMatrixKey(5)));
+}
+
+void TestMacroLibrary::importsAndExportsByteForByte()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A", "0,120", "2,A"}, 3));
+    const QString exported = m_scratch->root() + QStringLiteral("/out.mc");
+    writeBytes(exported, "an older export");
+    m_chooser.answer = exported;
+    QVERIFY(m_macros->saveMacroFile(kMacro));
+    QCOMPARE(m_chooser.lastCaption, QStringLiteral("Save File"));
+    QCOMPARE(m_chooser.lastFilter, QStringLiteral("Macro(*.mc)"));
+    QCOMPARE(readBytes(exported), readBytes(StorePath::macroFile(kMacro)));
+
+    QVERIFY(m_macros->loadMacroFile(QStringLiteral("Macro_1")));
+    QCOMPARE(m_chooser.lastCaption, QStringLiteral("Open File"));
+    QCOMPARE(readBytes(StorePath::macroFile(QStringLiteral("Macro_1"))), readBytes(exported));
+
+    m_chooser.answer.clear();
+    QVERIFY(!m_macros->loadMacroFile(QStringLiteral("Macro_2")));
+    QVERIFY(!QFile::exists(StorePath::macroFile(QStringLiteral("Macro_2"))));
+    m_chooser.answer = m_scratch->root() + QStringLiteral("/missing.mc");
+    QVERIFY(!m_macros->loadMacroFile(QStringLiteral("Macro_2")));
+    QVERIFY(!QFile::exists(StorePath::macroFile(QStringLiteral("Macro_2"))));
+}
+
+void TestMacroLibrary::importNeverReplacesExistingMacro()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    const QByteArray before = readBytes(StorePath::macroFile(kMacro));
+    const QString source = m_scratch->root() + QStringLiteral("/in.mc");
+    writeBytes(source, kWindowsMacro);
+    m_chooser.answer = source;
+    QVERIFY(!m_macros->loadMacroFile(kMacro));
+    QCOMPARE(readBytes(StorePath::macroFile(kMacro)), before);
+}
+
+void TestMacroLibrary::importsMacroWrittenByWindowsBuild()
+{
+    const QString source = m_scratch->root() + QStringLiteral("/windows.mc");
+    writeBytes(source, kWindowsMacro);
+    m_chooser.answer = source;
+    const QString name = QStringLiteral("宏一");
+    QVERIFY(m_macros->loadMacroFile(name));
+    QCOMPARE(readBytes(StorePath::macroFile(name)), kWindowsMacro);
+    QCOMPARE(m_macros->loadMacroIni(name), QStringList({"1,A", "2,回车", "3"}));
+}
+
+QTEST_GUILESS_MAIN(TestMacroLibrary)
+#include "tst_macrolibrary.moc"

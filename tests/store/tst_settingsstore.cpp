@@ -1,0 +1,327 @@
+#include "atomicfilecopy.h"
+#include "filechooser.h"
+#include "keycatalogue.h"
+#include "settingsstore.h"
+#include "storepaths.h"
+#include "storetestsupport.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+const QString kMarkerKey = QStringLiteral("test/marker");
+
+// A profile as the Windows build wrote it: CRLF line ends, text outside
+// Latin-1 and above 0x7e as \x escapes, lists as comma-separated values.
+const QByteArray kWindowsProfile =
+    "[mouse]\r\n"
+    "reportRate=1\r\n"
+    "dpiValueArray=400, 800, 1600, 3200, 4000, 5000, 6000, 7000\r\n"
+    "\r\n"
+    "[mouseKeyMatrix]\r\n"
+    "3=4, 0, 3, 0\r\n"
+    "\r\n"
+    "[mouseMacroKey]\r\n"
+    "3=\\x5b8f\\x4e00\r\n"
+    "4=Caf\\xe9\r\n";
+
+QByteArray profileBytes(int profile)
+{
+    return readBytes(StorePath::profileFile(profile));
+}
+
+void appendMarker(const QString &path, const QByteArray &value)
+{
+    writeBytes(path, readBytes(path) + "\n[test]\nmarker=" + value + "\n");
+}
+
+} // namespace
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void readsDeviceFlagsOnce();
+    void valuesReadBackAsText_data();
+    void valuesReadBackAsText();
+    void addressesTheCurrentProfile();
+    void refusesProfileNumbersOutOfRange();
+    void copiesProfilesBothWays();
+    void resetsProfileToFactoryFile();
+    void importsProfileByteForByte();
+    void importsProfileWrittenByWindowsBuild();
+    void exportsProfileByteForByte();
+    void failedImportKeepsOldProfile_data();
+    void failedImportKeepsOldProfile();
+    void replacementAlwaysLooksNewer();
+    void resetApconfigRestoresFactoryCopy();
+    void resetApconfigWithoutFactoryCopyKeepsFile();
+
+private:
+    std::unique_ptr<ScratchModules> m_scratch;
+    FakeFileChooser m_chooser;
+};
+
+void TestSettingsStore::init()
+{
+    m_scratch = std::make_unique<ScratchModules>();
+    QVERIFY(m_scratch->isValid());
+    m_chooser = FakeFileChooser();
+}
+
+void TestSettingsStore::cleanup()
+{
+    m_scratch.reset();
+}
+
+void TestSettingsStore::readsDeviceFlagsOnce()
+{
+    const QByteArray flags = "[mouse]\nisColorful=false\nisGun=true\nicType=560\nis55328=true\n";
+    writeBytes(StorePath::kGlobal, flags);
+    writeBytes(StorePath::kGlobalFactory, "[mouse]\nisColorful=true\nisGun=false\nicType=553\nis55328=false\n");
+    SettingsStore store;
+    QVERIFY(!store.isColorful());
+    QVERIFY(store.isGun());
+    QCOMPARE(store.icType(), QStringLiteral("560"));
+    QVERIFY(store.is560Family());
+    QVERIFY(store.is55328());
+
+    QVERIFY(store.resetApconfig());
+    QCOMPARE(store.getGlobalData(SettingKey::kIcType).toString(), QStringLiteral("553"));
+    QCOMPARE(store.icType(), QStringLiteral("560"));
+    QVERIFY(store.isGun());
+}
+
+void TestSettingsStore::valuesReadBackAsText_data()
+{
+    QTest::addColumn<QVariant>("written");
+    QTest::addColumn<QVariant>("readBack");
+    QTest::newRow("int") << QVariant(2) << QVariant(QStringLiteral("2"));
+    QTest::newRow("bool") << QVariant(true) << QVariant(QStringLiteral("true"));
+    QTest::newRow("int list") << QVariant(QVariantList{500, 1000, 1500})
+                              << QVariant(QStringList{"500", "1000", "1500"});
+    QTest::newRow("text") << QVariant(QStringLiteral("宏一")) << QVariant(QStringLiteral("宏一"));
+}
+
+void TestSettingsStore::valuesReadBackAsText()
+{
+    QFETCH(QVariant, written);
+    QFETCH(QVariant, readBack);
+    {
+        SettingsStore store;
+        store.setCurrentProfile(1);
+        store.setData(kMarkerKey, written);
+    }
+    m_scratch->moveToFreshFolder();
+    SettingsStore restarted;
+    restarted.setCurrentProfile(1);
+    const QVariant value = restarted.getData(kMarkerKey, false);
+    QCOMPARE(value.typeId(), readBack.typeId());
+    QCOMPARE(value, readBack);
+}
+
+void TestSettingsStore::addressesTheCurrentProfile()
+{
+    appendMarker(StorePath::kFactoryProfile, "factory");
+    const auto before = m_scratch->snapshot();
+    {
+        SettingsStore store;
+        QVERIFY(store.setCurrentProfile(3));
+        store.setData(kMarkerKey, QStringLiteral("profile4"));
+        QCOMPARE(store.getData(kMarkerKey, false).toString(), QStringLiteral("profile4"));
+        QCOMPARE(store.getData(kMarkerKey, true).toString(), QStringLiteral("factory"));
+        QVERIFY(!store.getData(QStringLiteral("test/absent"), false).isValid());
+        QVERIFY(store.getDataList(QStringLiteral("test/absent"), true).isEmpty());
+    }
+    const auto after = m_scratch->snapshot();
+    QCOMPARE(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+        const bool isProfile4 = after[i].first.endsWith(QStringLiteral("/p4.bin"));
+        QCOMPARE(after[i].second != before[i].second, isProfile4);
+    }
+    QVERIFY(profileBytes(3).contains("marker=profile4"));
+}
+
+void TestSettingsStore::refusesProfileNumbersOutOfRange()
+{
+    m_chooser.answer = m_scratch->root() + QStringLiteral("/out.pf");
+    const auto before = m_scratch->snapshot();
+    {
+        SettingsStore store(&m_chooser);
+        store.setCurrentProfile(2);
+        for (const int profile : {-1, SettingsStore::kProfileCount}) {
+            QVERIFY(!store.setCurrentProfile(profile));
+            QVERIFY(!store.loadProfile(profile));
+            QVERIFY(!store.saveProfile(profile));
+            QVERIFY(!store.resetProfile(profile));
+            QVERIFY(!store.copyProfile(profile, 0));
+            QVERIFY(!store.copyProfile(0, profile));
+            QVERIFY(!store.profileSettings(profile));
+        }
+        QCOMPARE(store.currentProfile(), 2);
+    }
+    QCOMPARE(m_chooser.calls, 0);
+    QVERIFY(m_scratch->snapshot() == before);
+}
+
+void TestSettingsStore::copiesProfilesBothWays()
+{
+    SettingsStore store;
+    store.setCurrentProfile(1);
+    store.setData(kMarkerKey, QStringLiteral("second"));   // still pending in the store
+    QVERIFY(store.copyProfile(0, 1));
+    QCOMPARE(profileBytes(0), profileBytes(1));
+    store.setCurrentProfile(0);
+    QCOMPARE(store.getData(kMarkerKey, false).toString(), QStringLiteral("second"));
+
+    store.setData(kMarkerKey, QStringLiteral("first"));
+    QVERIFY(store.copyProfile(1, 0));
+    QCOMPARE(profileBytes(1), profileBytes(0));
+    QVERIFY(profileBytes(1).contains("marker=first"));
+    store.setCurrentProfile(1);
+    QCOMPARE(store.getData(kMarkerKey, false).toString(), QStringLiteral("first"));
+}
+
+void TestSettingsStore::resetsProfileToFactoryFile()
+{
+    {
+        SettingsStore store;
+        store.setCurrentProfile(2);
+        store.setData(kMarkerKey, QStringLiteral("user"));
+        QVERIFY(store.resetProfile(2));
+        QVERIFY(!store.getData(kMarkerKey, false).isValid());
+        QCOMPARE(profileBytes(2), readBytes(StorePath::kFactoryProfile));
+    }
+    // Nothing of the replaced store reaches the file afterwards.
+    QCOMPARE(profileBytes(2), readBytes(StorePath::kFactoryProfile));
+}
+
+void TestSettingsStore::importsProfileByteForByte()
+{
+    const QString source = m_scratch->root() + QStringLiteral("/chosen.pf");
+    writeBytes(source, "[test]\nmarker=imported\n");
+    {
+        SettingsStore store(&m_chooser);
+        const auto before = m_scratch->snapshot();
+        QVERIFY(!store.loadProfile(2));   // cancelled
+        QVERIFY(!store.saveProfile(2));
+        QVERIFY(m_scratch->snapshot() == before);
+
+        m_chooser.answer = source;
+        QVERIFY(store.loadProfile(2));
+        QCOMPARE(m_chooser.lastCaption, QStringLiteral("Open File"));
+        QCOMPARE(m_chooser.lastFilter, QStringLiteral("Profile(*.pf)"));
+        QCOMPARE(m_chooser.lastStartFolder, desktopFolder());
+        QCOMPARE(profileBytes(2), readBytes(source));
+
+        // The new store keeps its place: profile 2 is still p3.bin.
+        store.setCurrentProfile(2);
+        QCOMPARE(store.getData(kMarkerKey, false).toString(), QStringLiteral("imported"));
+        store.setData(QStringLiteral("test/after"), 7);
+    }
+    QVERIFY(profileBytes(2).contains("after=7"));
+    QVERIFY(!profileBytes(1).contains("after=7"));
+    QVERIFY(!profileBytes(3).contains("after=7"));
+}
+
+void TestSettingsStore::importsProfileWrittenByWindowsBuild()
+{
+    const QString source = m_scratch->root() + QStringLiteral("/windows.pf");
+    writeBytes(source, kWindowsProfile);
+    m_chooser.answer = source;
+    SettingsStore store(&m_chooser);
+    QVERIFY(store.loadProfile(1));
+    QCOMPARE(profileBytes(1), kWindowsProfile);
+    store.setCurrentProfile(1);
+    QCOMPARE(store.getData(SettingKey::kReportRate, false).toInt(), 1);
+    QCOMPARE(store.getDataList(SettingKey::kDpiValueArray, false).size(), SettingKey::kDpiStageCount);
+    QCOMPARE(store.getDataList(SettingKey::kDpiValueArray, false).at(2).toInt(), 1600);
+    QCOMPARE(store.getData(SettingKey::keyMatrixKey(3), false).toStringList(),
+             QStringList({"4", "0", "3", "0"}));
+    QCOMPARE(store.getData(SettingKey::macroKeyKey(3), false).toString(), QStringLiteral("宏一"));
+    QCOMPARE(store.getData(SettingKey::macroKeyKey(4), false).toString(), QStringLiteral("Café"));
+}
+
+void TestSettingsStore::exportsProfileByteForByte()
+{
+    const QString target = m_scratch->root() + QStringLiteral("/export.pf");
+    writeBytes(target, "an older export that is longer than nothing at all");
+    m_chooser.answer = target;
+    SettingsStore store(&m_chooser);
+    store.setData(kMarkerKey, QStringLiteral("exported"));   // pending until the export
+    QVERIFY(store.saveProfile(0));
+    QCOMPARE(m_chooser.lastCaption, QStringLiteral("Save File"));
+    QCOMPARE(m_chooser.lastFilter, QStringLiteral("Profile(*.pf)"));
+    QCOMPARE(readBytes(target), profileBytes(0));
+    QVERIFY(readBytes(target).contains("marker=exported"));
+
+    // A path below a plain file cannot be created.
+    m_chooser.answer = QFileInfo(StorePath::profileFile(0)).absoluteFilePath() + QStringLiteral("/x.pf");
+    QVERIFY(!store.saveProfile(0));
+}
+
+void TestSettingsStore::failedImportKeepsOldProfile_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::newRow("missing file") << QStringLiteral("missing.pf");
+    QTest::newRow("folder") << QStringLiteral("modules");
+    QTest::newRow("oversized file") << QStringLiteral("huge.pf");
+}
+
+void TestSettingsStore::failedImportKeepsOldProfile()
+{
+    QFETCH(QString, source);
+    writeBytes(QStringLiteral("huge.pf"), QByteArray(kMaxCopiedFileBytes + 1, 'x'));
+    m_chooser.answer = source;
+    SettingsStore store(&m_chooser);
+    store.setCurrentProfile(4);
+    store.setData(kMarkerKey, QStringLiteral("kept"));
+    QVERIFY(!store.loadProfile(4));
+    QVERIFY(profileBytes(4).contains("marker=kept"));
+    QCOMPARE(store.getData(kMarkerKey, false).toString(), QStringLiteral("kept"));
+    QCOMPARE(store.getData(SettingKey::kDpiCount, false), store.getData(SettingKey::kDpiCount, true));
+}
+
+void TestSettingsStore::replacementAlwaysLooksNewer()
+{
+    // The INI reader's cache tells files apart by size and modification time
+    // only; a same-size replacement must still carry a new time.
+    const QString target = StorePath::profileFile(0);
+    const QString source = StorePath::profileFile(1);
+    QCOMPARE(readBytes(target).size(), readBytes(source).size());
+    setModificationTime(target, 3600);
+    const QDateTime previous = QFileInfo(target).lastModified();
+    QVERIFY(replaceWithCopy(source, target));
+    QVERIFY(QFileInfo(target).lastModified() > previous);
+}
+
+void TestSettingsStore::resetApconfigRestoresFactoryCopy()
+{
+    SettingsStore store;
+    store.setGlobalData(SettingKey::kProfileNo, 4);
+    QVERIFY(store.resetApconfig());
+    QCOMPARE(readBytes(StorePath::kGlobal), readBytes(StorePath::kGlobalFactory));
+    QCOMPARE(store.getGlobalData(SettingKey::kProfileNo).toString(), QStringLiteral("0"));
+    QVERIFY(store.resetApconfig());
+    QCOMPARE(readBytes(StorePath::kGlobal), readBytes(StorePath::kGlobalFactory));
+}
+
+void TestSettingsStore::resetApconfigWithoutFactoryCopyKeepsFile()
+{
+    QVERIFY(QFile::remove(StorePath::kGlobalFactory));
+    const QString language = SettingsStore().getGlobalData(SettingKey::kLanguage).toString();
+    QVERIFY(!language.isEmpty());
+    SettingsStore store;
+    QVERIFY(!store.resetApconfig());
+    QVERIFY(QFile::exists(StorePath::kGlobal));
+    QCOMPARE(store.getGlobalData(SettingKey::kLanguage).toString(), language);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
