@@ -1,0 +1,64 @@
+#pragma once
+
+#include "device/hidbackend.h"
+#include "emulatedmouse.h"
+
+#include <QMutex>
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class VirtualClock;
+
+// HidBackend that serves emulated mice instead of USB devices. Each mouse
+// shows up with its command and notification interfaces (those configured
+// present) while plugged in. Thread-safe.
+class SimBackend final : public HidBackend
+{
+public:
+    explicit SimBackend(VirtualClock* clock);
+    ~SimBackend() override;
+    SimBackend(const SimBackend&) = delete;
+    SimBackend& operator=(const SimBackend&) = delete;
+
+    EmulatedMouse* addMouse(const EmulatedMouse::Config& config);
+    EmulatedMouse* mouse(int index) const;
+    static QString commandPath(int index);
+    static QString notificationPath(int index);
+    int liveHandles() const;
+    // Virtual mode: how long (real time) a notification read waits when
+    // nothing is queued; virtual time does not move meanwhile.
+    void setNotificationWaitMs(int ms);
+
+    QList<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
+    HidHandle* openPath(const char* path) override;
+    int setNonblocking(HidHandle* handle, int nonblock) override;
+    void close(HidHandle* handle) override;
+    int sendFeatureReport(HidHandle* handle, const unsigned char* data, size_t length) override;
+    int getFeatureReport(HidHandle* handle, unsigned char* data, size_t length) override;
+    int write(HidHandle* handle, const unsigned char* data, size_t length) override;
+    int read(HidHandle* handle, unsigned char* data, size_t length) override;
+    int readTimeout(HidHandle* handle, unsigned char* data, size_t length, int timeoutMs) override;
+
+private:
+    struct OpenInterface
+    {
+        EmulatedMouse* mouse = nullptr;
+        EmulatedMouse::Interface which = EmulatedMouse::Interface::Command;
+        quint64 generation = 0;
+        bool nonblocking = false;
+    };
+    // false for a handle that is not open (closed, or never ours).
+    bool lookUp(HidHandle* handle, OpenInterface* open) const;
+    // Runs call(mouse, generation, now) for an open command interface; -1 otherwise.
+    template <typename Call>
+    int onCommandInterface(HidHandle* handle, Call call);
+
+    VirtualClock* const m_clock;
+    mutable QMutex m_mutex;
+    std::vector<std::unique_ptr<EmulatedMouse>> m_mice;
+    std::unordered_map<HidHandle*, OpenInterface> m_open;
+    quintptr m_nextHandle = 1;
+    int m_notificationWaitMs = 20;
+};
