@@ -81,6 +81,7 @@ class TestHidExchange : public QObject
 private slots:
     void workedFrame_data();
     void workedFrame();
+    void frameLog();
     void dataPhase_data();
     void dataPhase();
     void failedWriteEndsExchange();
@@ -132,6 +133,20 @@ void TestHidExchange::workedFrame()
     QCOMPARE(rig.backend.liveHandles(), 0);
     QVERIFY(!rig.hid.hidBusy);
     QCOMPARE(rig.mouse->protocolErrors(), QStringList());
+}
+
+void TestHidExchange::frameLog()
+{
+    SimRig rig;
+    QLoggingCategory::setFilterRules(QStringLiteral("k7.hid.frames.debug=true"));
+    QTest::ignoreMessage(QtDebugMsg, "feature out 00 01 02 00 00 00 00 00 fc");
+    QTest::ignoreMessage(QtDebugMsg, "feature out 00 8b 00 00 00 00 00 00 74");
+    QTest::ignoreMessage(QtDebugMsg, "feature in 00 8b 00 00 00 00 00 00 74");
+    rig.hid.hid553_01H_SetReportRate(2);
+    uchar dpi = 1;
+    rig.hid.hid553_8BH_GetCurrentDPI(dpi);
+    QLoggingCategory::setFilterRules(QString());
+    QCOMPARE(dpi, uchar(0));
 }
 
 void TestHidExchange::dataPhase_data()
