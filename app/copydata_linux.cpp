@@ -50,15 +50,22 @@ std::uint32_t readWord(const QByteArray& bytes, int offset)
 
 QString copyDataSocketPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QLatin1Char('/')
-        + QLatin1String(SOCKET_NAME);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        return QString();
+    return folder + QLatin1Char('/') + QLatin1String(SOCKET_NAME);
 }
 
 CopyDataServer::CopyDataServer(GlobalInputHook& sink)
     : m_sink(sink)
     , m_server(new QLocalServer(this))
 {
+    QObject::connect(m_server, &QLocalServer::newConnection, this, &CopyDataServer::acceptConnection);
     const QString path = copyDataSocketPath();
+    if (path.isEmpty()) {
+        qCWarning(lcInputHook) << "copy-data notices cannot be received: no private runtime folder";
+        return;
+    }
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     // The single-instance check has passed, so a socket left there belongs
     // to a copy that ended without cleaning up.
@@ -68,7 +75,6 @@ CopyDataServer::CopyDataServer(GlobalInputHook& sink)
     }
     if (!m_server->isListening())
         qCWarning(lcInputHook) << "copy-data notices cannot be received:" << m_server->errorString();
-    QObject::connect(m_server, &QLocalServer::newConnection, this, &CopyDataServer::acceptConnection);
 }
 
 bool CopyDataServer::isListening() const

@@ -80,7 +80,7 @@ inline constexpr std::uint32_t MAX_PAYLOAD = 64 * 1024;
 inline constexpr int READ_TIMEOUT_MS = 5000;
 }
 
-// "k7config-notice" in the user's runtime folder.
+// "k7config-notice" in the user's runtime folder; empty without one.
 QString copyDataSocketPath();
 
 // The local socket of the running instance. Only the same user can reach it:

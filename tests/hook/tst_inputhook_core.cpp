@@ -135,7 +135,6 @@ private Q_SLOTS:
     void mouseMessages_data();
     void mouseMessages();
     void doubleClickIsTwoPressesAndReleases();
-    void laterRegistrationReplacesEarlier();
     void copyDataRule_data();
     void copyDataRule();
     void copyDataNeedsACallback();
@@ -339,23 +338,6 @@ void TestInputHookCore::doubleClickIsTwoPressesAndReleases()
         hook.mouseEvent(message, 5, 6);
     QCOMPARE(reports, (std::vector<ButtonReport>{
                           {0xF0, true, 5, 6}, {0xF0, false, 5, 6}, {0xF0, true, 5, 6}, {0xF0, false, 5, 6}}));
-}
-
-void TestInputHookCore::laterRegistrationReplacesEarlier()
-{
-    GlobalInputHook hook(0);
-    std::vector<KeyReport> first;
-    std::vector<KeyReport> second;
-    hook.setKeyboardCallback(recordKey, &first);
-    hook.setKeyboardCallback(recordKey, &second);
-    hook.keyboardEvent(0x01, 0, true);
-    QVERIFY(first.empty());
-    QCOMPARE(second.size(), std::size_t(1));
-
-    hook.setKeyboardCallback(nullptr, nullptr);
-    hook.keyboardEvent(0x01, 0, false);   // no callback: dropped without harm
-    QCOMPARE(second.size(), std::size_t(1));
-    QVERIFY(!hook.isKeyDown(0x29));
 }
 
 void TestInputHookCore::copyDataRule_data()

@@ -62,7 +62,6 @@ private Q_SLOTS:
     void cleanupTestCase();
     void keyTypedInAnotherWindow_data();
     void keyTypedInAnotherWindow();
-    void heldKeyIsReportedOnce();
     void clicksInAnotherWindow();
 
 private:
@@ -140,19 +139,6 @@ void TestInputHookXvfb::keyTypedInAnotherWindow()
     QCOMPARE(keys.at(0), (QVariantList{true, usage}));
     QCOMPARE(keys.at(1), (QVariantList{false, usage}));
     QVERIFY(m_other->hasFocus());
-}
-
-void TestInputHookXvfb::heldKeyIsReportedOnce()
-{
-    QSignalSpy keys(scene(), SIGNAL(msg_KB(bool, int)));
-    // A second press of a held key, as auto-repeat would send it.
-    QVERIFY(xdotool({QStringLiteral("keydown"), QStringLiteral("b"), QStringLiteral("keydown"), QStringLiteral("b"),
-                     QStringLiteral("keyup"), QStringLiteral("b")}));
-    QTRY_COMPARE(keys.count(), 2);
-    QTest::qWait(100);
-    QCOMPARE(keys.count(), 2);
-    QCOMPARE(keys.at(0), (QVariantList{true, 0x05}));
-    QCOMPARE(keys.at(1), (QVariantList{false, 0x05}));
 }
 
 void TestInputHookXvfb::clicksInAnotherWindow()
