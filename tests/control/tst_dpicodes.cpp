@@ -12,7 +12,6 @@ private slots:
     void stageCodes_data();
     void stageCodes();
     void unknownSensorIsEncodedLike4090();
-    void tableKeepsFirstEightAndCollectsHighBits();
     void unusedStages553();
     void stageMask560_data();
     void stageMask560();
@@ -62,20 +61,6 @@ void TestDpiCodes::unknownSensorIsEncodedLike4090()
     QCOMPARE(sensorFromName("9999"), Sensor::S4090);
     QCOMPARE(sensorFromName(""), Sensor::S4090);
     QCOMPARE(int(stageCode(sensorFromName("x"), 6000).code), 0x5E);
-}
-
-void TestDpiCodes::tableKeepsFirstEightAndCollectsHighBits()
-{
-    // Values arrive as text when read back from a profile file.
-    const QVariantList values = {"16000", 100, 12800, 400, 500, 600, 700, 13000, 20000};
-    const DpiTable table = encodeStages(Sensor::S3389, values);
-    const std::array<std::uint8_t, MaxStages> expected = {64, 2, 0, 8, 10, 12, 14, 4};
-    QCOMPARE(table.codes, expected);
-    QCOMPARE(int(table.highBits), 0b10000101);
-
-    const DpiTable shortTable = encodeStages(Sensor::S3360, {400, 800});
-    const std::array<std::uint8_t, MaxStages> shortExpected = {3, 7, 0, 0, 0, 0, 0, 0};
-    QCOMPARE(shortTable.codes, shortExpected);
 }
 
 void TestDpiCodes::unusedStages553()
