@@ -64,8 +64,12 @@ public:
     NotifyRead readNotification(int index, quint8* stage);
 
     // The connect step and the notification monitor (hid_monitor.cpp).
+    // The family source tells the connect step which command set switches
+    // notification reports on (true: the 560 family).
+    void setFamilySource(std::function<bool()> is560);
     void startMonitor(uint index);
     void runMonitor(uint index);
+    void stopMonitor();
 
     // Bytes 1..6 hold the current device's secrecy code; 0 and 7 stay unused.
     static std::array<uchar, 8> SecrecyCode;
@@ -101,6 +105,11 @@ public slots:
     void hid553_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
     void hid553_0CH_SetFixLEDColor(const uchar* src3);
     void hid553_10H_SetLED8StageColor(uchar type, const uchar* src24);
+
+signals:
+    // Emitted by the monitor on its pool thread; connect with a queued connection.
+    void deviceRemoved();
+    void dpiStageNotified(int stage);
 
 private:
     // Command byte and payload bytes 1..6 of a block, before the checksum.
@@ -151,6 +160,7 @@ private:
     HidBackend* m_backend = nullptr;
     PacingClock* m_clock = nullptr;
     std::function<bool()> m_isGunSource;
+    std::function<bool()> m_is560Source;
     QList<DeviceEntry*> m_deviceList;
 
     HidHandle* commandHandle = nullptr;
