@@ -117,12 +117,12 @@ void setEntry(Matrix& matrix, int button, const QVariantList& four)
         entryByte(matrix, button, static_cast<EntryField>(field)) = byteAt(four, field);
 }
 
-QVariantList entryList(const Matrix& matrix, int button)
+QVariantList entryFromFlatList(const QVariantList& src64, int button)
 {
-    QVariantList list;
-    for (int field = 0; field < EntrySize; ++field)
-        list.append(int(entryByte(matrix, button, static_cast<EntryField>(field))));
-    return list;
+    QVariantList entry;
+    for (int i = button * EntrySize; i < (button + 1) * EntrySize; ++i)
+        entry.append(i < src64.size() ? src64.at(i) : QVariant(0));
+    return entry;
 }
 
 Matrix matrixFromFlatList(const QVariantList& src64)

@@ -41,8 +41,9 @@ inline std::uint8_t entryByte(const Matrix& matrix, int button, EntryField field
 
 // Fills entry `button` from a list of four numbers (missing ones count as 0).
 void setEntry(Matrix& matrix, int button, const QVariantList& four);
-// The four numbers of entry `button`, unchanged, for storing.
-QVariantList entryList(const Matrix& matrix, int button);
+// The four numbers of button `button` in a flat list of 64, as given, for
+// storing; missing numbers count as 0.
+QVariantList entryFromFlatList(const QVariantList& src64, int button);
 // A flat list of 64 numbers as sixteen entries; missing numbers count as 0.
 Matrix matrixFromFlatList(const QVariantList& src64);
 

@@ -37,12 +37,12 @@ void MouseController::sendKeyMatrix(const uchar* matrix, int slot)
 void MouseController::mouseSetKeyMatrix(const QVariantList& src64, bool isSendData,
                                         const QVariantList& otherParam)
 {
-    const keymatrix::Matrix scene = keymatrix::matrixFromFlatList(src64);
     for (int button = 0; button < keymatrix::ButtonCount; ++button)
-        store.setDataList(SettingKey::keyMatrixKey(button), keymatrix::entryList(scene, button));
+        store.setDataList(SettingKey::keyMatrixKey(button), keymatrix::entryFromFlatList(src64, button));
     if (!isSendData)
         return;
 
+    const keymatrix::Matrix scene = keymatrix::matrixFromFlatList(src64);
     const ControllerFamily fam = family();
     const keymatrix::Matrix device = keymatrix::translateToDevice(scene, fam);
     if (!keymatrix::containsGunEntry(device)) {

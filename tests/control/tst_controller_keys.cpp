@@ -250,11 +250,14 @@ void TestControllerKeys::storingWithoutSending()
     QVERIFY(rig.isValid());
     QVariantList src64 = plainButtons();
     setButton(src64, 15, {8, 0, 2, 0});
+    setButton(src64, 14, {1, 0x04, 300, 0});
     rig.controller().mouseSetKeyMatrix(src64, false, variantList({1, 2, 3}));
 
     QVERIFY(rig.blocks().isEmpty());
     QCOMPARE(int(rig.controller().profileImages()[0][2]), 0);
     QCOMPARE(rig.controller().mouseGetKeydefine(15, false), variantList({8, 0, 2, 0}));
+    // Stored as the scene gave them; only the device gets bytes.
+    QCOMPARE(rig.controller().mouseGetKeydefine(14, false), variantList({1, 0x04, 300, 0}));
     // Read back from the factory file: numbers arrive as text.
     const QVariantList factory = rig.controller().mouseGetKeydefine(4, true);
     QCOMPARE(factory.size(), 4);
