@@ -277,21 +277,21 @@ int EmulatedMouse::hostGetFeature(quint64 generation, quint8* data, size_t lengt
     if (!alive(generation) || takeFault(HostCall::GetFeature)
         || m_answerMode == AnswerMode::Silent)
         return -1;
-    MouseCodec::Block wire{};
+    // Without a query before it, the reply block reads as zeros.
+    const MouseCodec::Block plain = m_hasReply ? m_reply : MouseCodec::Block{};
+    MouseCodec::Block wire = plain;
     if (m_answerMode == AnswerMode::Garbage) {
         for (quint8& byte : wire) {
             m_garbageSeed = m_garbageSeed * 1664525u + 1013904223u;
             byte = quint8(m_garbageSeed >> 24);
         }
-    } else {
-        const MouseCodec::Block plain = m_hasReply ? m_reply : MouseCodec::Block{};
-        wire = m_config.scrambled ? MouseCodec::scramble(plain, m_config.secrecyCode) : plain;
+    } else if (m_config.scrambled) {
+        wire = MouseCodec::scramble(plain, m_config.secrecyCode);
     }
-    QByteArray report(1, '\0');
-    report += bytesOf(wire);
+    const QByteArray report = QByteArray(1, '\0') + bytesOf(wire);
     const int count = int(std::min<size_t>(length, size_t(report.size())));
     std::copy_n(report.constData(), count, data);
-    record(Frame::Kind::FeatureIn, report.left(count), nowMs, bytesOf(m_hasReply ? m_reply : MouseCodec::Block{}));
+    record(Frame::Kind::FeatureIn, report.left(count), nowMs, bytesOf(plain));
     return count;
 }
 
@@ -316,8 +316,8 @@ int EmulatedMouse::hostWrite(quint64 generation, const quint8* data, size_t leng
 
     const int chunk = std::min(m_pendingLength, m_reportLength);
     const int wanted = std::min(chunk, m_pendingLength - int(m_pendingData.size()));
-    const int available = length > 0 ? int(length) - 1 : 0;
-    m_pendingData += bytesOf(data + 1, size_t(std::clamp(std::min(wanted, available), 0, wanted)));
+    const int carried = std::max(0, std::min(wanted, int(length) - 1));
+    m_pendingData += bytesOf(data + 1, size_t(carried));
     if (m_pendingData.size() < m_pendingLength) {
         requirePause(nowMs, MouseCommands::DataReportGapMs);
         return int(length);
@@ -355,7 +355,8 @@ int EmulatedMouse::hostReadNotification(quint64 generation, quint8* data, size_t
                                         qint64 nowMs, int realWaitMs)
 {
     QMutexLocker lock(&m_mutex);
-    QDeadlineTimer deadline(std::max(realWaitMs, 0));
+    const QDeadlineTimer deadline = realWaitMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                                   : QDeadlineTimer(realWaitMs);
     while (alive(generation) && m_notifications.empty()) {
         if (!m_notificationArrived.wait(&m_mutex, deadline))
             break;

@@ -95,7 +95,8 @@ public:
     // 0 when no input report is queued (the transport decides how long that
     // took).
     int hostReadInput(quint64 generation, quint8* data, size_t length, qint64 nowMs);
-    // Waits up to realWaitMs of real time for a notification.
+    // Waits up to realWaitMs of real time (-1: until one comes or the mouse
+    // is unplugged) for a notification.
     int hostReadNotification(quint64 generation, quint8* data, size_t length, qint64 nowMs,
                              int realWaitMs);
 
