@@ -52,7 +52,8 @@ void EmulatedMouse::setProfileReportRate(Received& r)
 
 void EmulatedMouse::setCurrentKeyMatrix(Received& r)
 {
-    if (checkIndex(r.payload(1), 1, MouseState::KeyMatrixCount, "key matrix"))
+    // Counted from 0: the host selects matrix n with n - 1.
+    if (checkIndex(r.payload(1), 0, MouseState::KeyMatrixCount - 1, "key matrix"))
         m_state.currentKeyMatrix = r.payload(1);
 }
 

@@ -34,7 +34,7 @@ struct MouseState
     };
 
     std::array<std::array<quint8, KeyMatrixSize>, KeyMatrixCount> keyMatrix{};
-    quint8 currentKeyMatrix = 1;
+    quint8 currentKeyMatrix = 0;  // 0-based, as command 0x02 carries it
     std::array<std::array<quint8, MacroSize>, MacroCount> macros{};
     quint8 dpiStageCount = 0;
     std::array<quint8, DpiStages> dpiTable{};
