@@ -1,5 +1,7 @@
 #include "entry.h"
 
+#include "inputcallbacks.h"
+#include "inputhook.h"
 #include "qtsinglecoreapplication.h"
 #include "widget.h"
 
@@ -36,9 +38,18 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
         hooks.widgetCreated(window);
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, &window, &Widget::receiveMessage);
 
+    // Key and button events from anywhere on the desktop reach the scene
+    // (macro recording, key assignment). Without hooks the program still runs.
+    GlobalInputHook hook(0);
+    hook.setKeyboardCallback(onGlobalKey, &window);
+    hook.setMouseCallback(onGlobalMouseButton, &window);
+    hook.setCopyDataCallback(onCopyData, &window);
+
     window.showNormal();
     window.checkDevice();
 
     const int result = app.exec();
+    // The callbacks reach the window: they go before it does.
+    hook.removeHooks();
     return result;
 }

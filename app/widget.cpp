@@ -1,6 +1,9 @@
 #include "widget.h"
 
 #include "devicechangewatcher.h"
+#include "devicedetection.h"
+#include "devicelist.h"
+#include "dpinotice.h"
 #include "myqquickview.h"
 #include "ui_controler.h"
 #include "userevent.h"
@@ -26,6 +29,7 @@ const char TRAY_MENU_STYLE[] =
     "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
 
 namespace {
+constexpr int NOTICE_MS = 10000;
 const char TRAY_TOOL_TIP[] = "TELVARI OSKEN MOUSE K7";
 const char TRAY_ICON_FILE[] = "./modules/img/logo.ico";
 } // namespace
@@ -39,6 +43,12 @@ Widget::Widget(QWidget* parent)
     m_controller->setupView(this);
     view()->setDevice(&m_device);
     m_device.setIsGunSource([this] { return view()->isGun; });
+    m_device.setFamilySource([this] { return view()->icType == QLatin1String("560"); });
+
+    // The monitor runs on a pool thread; what it finds reaches the view and
+    // the tray on this thread, in the order it was found.
+    connect(&m_device, &Hid_Thread::deviceRemoved, this, &Widget::onDeviceRemoved, Qt::QueuedConnection);
+    connect(&m_device, &Hid_Thread::dpiStageNotified, this, &Widget::showDpiNotice, Qt::QueuedConnection);
 
     detectTimer.setInterval(DETECT_INTERVAL_MS);
     detectTimer.setSingleShot(true);
@@ -129,8 +139,56 @@ void Widget::customEvent(QEvent* event)
 void Widget::checkDevice()
 {
     Q_EMIT detectionPassStarted();
+
+    // The list about to be replaced is what a running monitor reads from.
+    m_device.stopMonitor();
+
+    QList<DeviceEntry> entries = loadDeviceList();
+    assignInterfacePaths(entries, *m_device.backend());
+    m_device.setDeviceList(entries);
+
+    for (int j = 0; j < entries.size(); ++j) {
+        if (m_device.entry(j)->path.isEmpty())
+            continue;
+        if (m_device.chkDeviceIsEnCode(j)) {
+            runConnectSequence();
+            Q_EMIT detectionPassFinished(true);
+            return;
+        }
+    }
     runDisconnectSequence();
     Q_EMIT detectionPassFinished(false);
+}
+
+void Widget::runConnectSequence()
+{
+    qDebug("Device Connect");
+    view()->clearHidBusy();
+    deviceConnected = true;
+    trayIcon->showMessage(QStringLiteral("Info"), QStringLiteral("Detect Device"), QSystemTrayIcon::Information,
+                          NOTICE_MS);
+    m_device.startMonitor(uint(m_device.currentDevice));
+
+    if (view()->icType == QLatin1String("560")) {
+        // The 560 family keeps its settings in on-board profiles; the gun
+        // profiles 2 to 4 matter only on a mouse with gun functions.
+        const uint last = view()->isGun ? 4 : 1;
+        for (uint profile = 0; profile <= last; ++profile)
+            view()->mouseReadProfile(profile);
+    }
+    view()->setEnabled(true);
+    startUi();
+}
+
+void Widget::onDeviceRemoved()
+{
+    view()->setEnabled(false);
+}
+
+void Widget::showDpiNotice(int stage)
+{
+    view()->setCurrentDPI(stage);
+    trayIcon->showMessage(QStringLiteral("Info"), dpiNoticeText(stage), QSystemTrayIcon::Information, NOTICE_MS);
 }
 
 void Widget::runDisconnectSequence()

@@ -57,7 +57,10 @@ private:
     void createTrayIcon();
     void postRestoreRequest();
     void restoreFromRequest();
+    void runConnectSequence();
     void runDisconnectSequence();
+    void onDeviceRemoved();
+    void showDpiNotice(int stage);
 
     QTimer detectTimer;
     Ui_Controler* m_controller = nullptr;

@@ -231,6 +231,7 @@ void TestControllerKeys::switchKeyMatrix()
     ControllerRig rig553(withFamily(ControllerFamily::Hid553));
     QVERIFY(rig553.isValid());
     rig553.controller().mouseSwitchKeyMatrix(1);
+    QCOMPARE(int(rig553.state().currentKeyMatrix), 0);
     rig553.controller().mouseSwitchKeyMatrix(3);
     QCOMPARE(rig553.blocksOf(SelectMatrixOrProfile).size(), 2);
     QCOMPARE(int(rig553.blocksOf(SelectMatrixOrProfile).at(0).at(1)), 0);
