@@ -165,8 +165,7 @@ void Widget::runConnectSequence()
     qDebug("Device Connect");
     view()->clearHidBusy();
     deviceConnected = true;
-    trayIcon->showMessage(QStringLiteral("Info"), QStringLiteral("Detect Device"), QSystemTrayIcon::Information,
-                          NOTICE_MS);
+    showNotice(QStringLiteral("Detect Device"));
     m_device.startMonitor(uint(m_device.currentDevice));
 
     if (view()->icType == QLatin1String("560")) {
@@ -188,7 +187,15 @@ void Widget::onDeviceRemoved()
 void Widget::showDpiNotice(int stage)
 {
     view()->setCurrentDPI(stage);
-    trayIcon->showMessage(QStringLiteral("Info"), dpiNoticeText(stage), QSystemTrayIcon::Information, NOTICE_MS);
+    showNotice(dpiNoticeText(stage));
+}
+
+void Widget::showNotice(const QString& text)
+{
+    const QString title = QStringLiteral("Info");
+    trayIcon->showMessage(title, text, QSystemTrayIcon::Information, NOTICE_MS);
+    qCDebug(lcWidget) << "notice:" << title << text;
+    Q_EMIT noticeShown(title, text);
 }
 
 void Widget::runDisconnectSequence()

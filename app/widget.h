@@ -48,6 +48,8 @@ Q_SIGNALS:
     // Around every detection pass; tests and diagnostics follow passes here.
     void detectionPassStarted();
     void detectionPassFinished(bool connected);
+    // Every tray balloon, as shown.
+    void noticeShown(const QString& title, const QString& text);
 
 protected:
     void customEvent(QEvent* event) override;
@@ -61,6 +63,7 @@ private:
     void runDisconnectSequence();
     void onDeviceRemoved();
     void showDpiNotice(int stage);
+    void showNotice(const QString& text);
 
     QTimer detectTimer;
     Ui_Controler* m_controller = nullptr;

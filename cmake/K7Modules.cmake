@@ -1,5 +1,6 @@
-# Copies the shipped data folder modules/ next to the executables, file by
-# file, so that an edited data file is copied again on the next build.
+# Copies the shipped data folder modules/ next to the executables (and next
+# to the test programs, which start the application from their own folder),
+# file by file, so that an edited data file is copied again on the next build.
 
 file(GLOB_RECURSE K7_MODULE_FILES CONFIGURE_DEPENDS
      RELATIVE ${CMAKE_SOURCE_DIR}/modules ${CMAKE_SOURCE_DIR}/modules/*)
@@ -10,12 +11,14 @@ foreach(rel ${K7_MODULE_FILES})
     if(rel MATCHES "\\.(svg|sh)$")
         continue()
     endif()
-    set(out ${K7_OUTPUT_DIR}/modules/${rel})
-    add_custom_command(OUTPUT ${out}
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/modules/${rel} ${out}
-        DEPENDS ${CMAKE_SOURCE_DIR}/modules/${rel}
-        COMMENT "Copying modules/${rel}" VERBATIM)
-    list(APPEND K7_MODULE_OUTPUTS ${out})
+    foreach(dir ${K7_OUTPUT_DIR} ${CMAKE_BINARY_DIR}/tests/bin)
+        set(out ${dir}/modules/${rel})
+        add_custom_command(OUTPUT ${out}
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/modules/${rel} ${out}
+            DEPENDS ${CMAKE_SOURCE_DIR}/modules/${rel}
+            COMMENT "Copying modules/${rel}" VERBATIM)
+        list(APPEND K7_MODULE_OUTPUTS ${out})
+    endforeach()
 endforeach()
 
 add_custom_target(k7modules ALL DEPENDS ${K7_MODULE_OUTPUTS})
