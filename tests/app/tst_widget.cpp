@@ -190,6 +190,50 @@ private Q_SLOTS:
         QCOMPARE(root->property("activeDpiStage").toInt(), 2);
     }
 
+    // The scene reaches these objects by slot name and the meta-object order
+    // is part of the contract: new slots go after the listed ones.
+    void slotOrderIsTheScenesContract_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("Widget") << "Widget"
+                                << QStringList({"trayIconActivated", "checkDevice", "exitSYS", "receiveMessage"});
+        QTest::newRow("Ui_Controler") << "Ui_Controler"
+                                      << QStringList({"onMinimize", "onClose", "onXChanged", "onYChanged", "setBusy",
+                                                      "setBusy"});
+        QTest::newRow("myQQuickView")
+            << "myQQuickView"
+            << QStringList({"clearHidBusy", "initUI", "runUI", "resetApconfig", "loadMacroFile", "saveMacroFile",
+                            "loadProfile", "saveProfile", "resetProfile", "copyProfile", "getLangStrings",
+                            "createMacroIni", "updataNameList", "modifyMacroNameUpdateProfile",
+                            "deleteMacroUpdateProfile", "deleteMacroIni", "getNameList", "saveMacroIni",
+                            "mouseSendMacroData", "loadMacroIni", "mouseSaveGundata", "mouseSendGundata",
+                            "modifyGundata", "getGunData", "getGunDataKey", "getXYSensitive", "getselectGun",
+                            "setXYSensitive", "setSelectGun", "setCurrentProfile", "mouseSetKeyboardoption",
+                            "mouseSetReportRate", "mouseSetCurrentDPI", "mouseResetKeyMatrix", "mouseGetCurrentDPI",
+                            "mouseSetKeyMatrix", "mouseSetDpi", "mouseSetRGBEffect", "mouseSetRGBColor",
+                            "mouseSetProfile", "mouseReadProfile", "mouseReadCurrentProfile", "mouseSwitchKeyMatrix",
+                            "GetKeyboardoption", "mouseSetCursorSpeed", "mouseSetVerticalScrollLines",
+                            "mouseSetDoubleClickSpeed", "mouseGetKeydefine", "openUpdateExe", "getData",
+                            "getGlobalData", "getDataList", "setData", "setGlobalData", "setDataList", "setBusy",
+                            "setCurrentDPI"});
+    }
+    void slotOrderIsTheScenesContract()
+    {
+        QFETCH(QString, className);
+        QFETCH(QStringList, expected);
+        Widget w;
+        const QMetaObject* meta = className == QLatin1String("Widget") ? w.metaObject()
+                                  : className == QLatin1String("Ui_Controler") ? w.controller()->metaObject()
+                                                                                 : w.view()->metaObject();
+        QCOMPARE(QString::fromLatin1(meta->className()), className);
+        QStringList own;
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
+            if (meta->method(i).methodType() == QMetaMethod::Slot)
+                own << QString::fromLatin1(meta->method(i).name());
+        QCOMPARE(own.mid(0, expected.size()), expected);
+    }
+
     void passWithoutDeviceHidesTheWindow()
     {
         Widget w;
