@@ -1,27 +1,35 @@
 #include "controllerrig.h"
 
 #include "store/keycatalogue.h"
+#include "store/storepaths.h"
 
-#include <QDir>
 #include <QSettings>
 
 namespace {
 
-void writeGlobalFile(const RigOptions& options)
+QString icType(ControllerFamily family)
 {
-    QSettings global(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
-    global.setValue(SettingKey::kIsColorful, options.colourful);
-    global.setValue(SettingKey::kIsGun, options.gun);
-    global.setValue(SettingKey::kIcType, options.family == ControllerFamily::Hid560 ? "560" : "553");
-    global.setValue(SettingKey::kIs55328, options.is55328);
+    return family == ControllerFamily::Hid560 ? QStringLiteral("560") : QStringLiteral("553");
 }
 
-// Factory entries that differ from anything a test stores: button n is key n.
-void writeFactoryProfile()
+bool writeSettings(bool sandboxValid, const RigOptions& options)
 {
-    QSettings factory(QStringLiteral("modules/setting/pD.bin"), QSettings::IniFormat);
+    QSettings global(StorePath::kGlobal, QSettings::IniFormat);
+    global.setValue(SettingKey::kIsColorful, options.colourful);
+    global.setValue(SettingKey::kIsGun, options.gun);
+    global.setValue(SettingKey::kIcType, icType(options.family));
+    global.setValue(SettingKey::kIs55328, options.is55328);
+    // Factory entries that differ from anything a test stores.
+    QSettings factory(StorePath::kFactoryProfile, QSettings::IniFormat);
     for (int button = 0; button < SettingKey::kButtonCount; ++button)
         factory.setValue(SettingKey::keyMatrixKey(button), variantList({2, 0, 0x04 + button, 0}));
+    return sandboxValid;
+}
+
+EmulatedMouse::Config mouseFor(const RigOptions& options)
+{
+    return SimRig::config(options.family == ControllerFamily::Hid560 ? EmulatedMouse::Family::F560
+                                                                     : EmulatedMouse::Family::F553);
 }
 
 } // namespace
@@ -35,39 +43,12 @@ QVariantList variantList(std::initializer_list<int> values)
 }
 
 ControllerRig::ControllerRig(const RigOptions& options)
-    : previousFolder(QDir::currentPath())
+    : m_settingsWritten(writeSettings(m_sandbox.isValid(), options))
+    , m_sim(mouseFor(options))
+    , m_controller(m_sim.hid, m_store)
 {
-    if (!folder.isValid() || !QDir::setCurrent(folder.path()) || !QDir().mkpath("modules/setting"))
-        return;
-    writeGlobalFile(options);
-    writeFactoryProfile();
-
-    EmulatedMouse::Config config;
-    config.family = options.family == ControllerFamily::Hid560 ? EmulatedMouse::Family::F560
-                                                                : EmulatedMouse::Family::F553;
-    m_mouse = backend.addMouse(config);
-
-    DeviceEntry entry;
-    entry.vid = config.vendorId;
-    entry.pid = config.productId;
-    entry.path = SimBackend::commandPath(0);
-    entry.path2 = SimBackend::notificationPath(0);
-    hid.setBackend(&backend);
-    hid.setClock(&clock);
-    hid.setDeviceList({entry});
-    hid.currentDevice = 0;
-    hid.setIsGunSource([gun = options.gun] { return gun; });
-
-    m_store = std::make_unique<SettingsStore>();
-    m_controller = std::make_unique<MouseController>(hid, *m_store);
-    valid = m_store->icType() == (options.family == ControllerFamily::Hid560 ? "560" : "553");
-}
-
-ControllerRig::~ControllerRig()
-{
-    m_controller.reset();
-    m_store.reset();
-    QDir::setCurrent(previousFolder);
+    m_sim.gun = options.gun;
+    m_valid = m_settingsWritten && m_store.icType() == icType(options.family);
 }
 
 QByteArray ControllerRig::commands() const

@@ -2,52 +2,45 @@
 
 #include "control/family.h"
 #include "control/mousecontroller.h"
-#include "device/hid_thread.h"
-#include "sim/emulatedmouse.h"
-#include "sim/simbackend.h"
-#include "sim/virtualclock.h"
+#include "modulessandbox.h"
+#include "simrig.h"
 #include "store/settingsstore.h"
 
 #include <QByteArray>
 #include <QList>
-#include <QTemporaryDir>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(ControllerFamily)
 
-// A controller wired to an emulated mouse in virtual time, with its settings
-// files in a scratch folder that is the working directory while it lives.
 struct RigOptions
 {
     ControllerFamily family = ControllerFamily::Hid553;
-    bool colourful = true;
     bool gun = false;
+    bool colourful = true;
     bool is55328 = false;
 };
 
+// A controller wired to an emulated mouse in virtual time, with its settings
+// in a sandbox copy of modules/: the global flags as the options say, and a
+// factory profile whose button n is key n.
 class ControllerRig
 {
 public:
     explicit ControllerRig(const RigOptions& options);
-    ~ControllerRig();
-    ControllerRig(const ControllerRig&) = delete;
-    ControllerRig& operator=(const ControllerRig&) = delete;
 
-    bool isValid() const { return valid; }
-    MouseController& controller() { return *m_controller; }
-    SettingsStore& store() { return *m_store; }
-    EmulatedMouse& mouse() { return *m_mouse; }
-    MouseState state() const { return m_mouse->state(); }
+    bool isValid() const { return m_valid; }
+    MouseController& controller() { return m_controller; }
+    SettingsStore& store() { return m_store; }
+    EmulatedMouse& mouse() { return *m_sim.mouse; }
+    MouseState state() const { return m_sim.mouse->state(); }
 
-    // The plain command blocks the mouse received, and their command bytes.
-    QList<QByteArray> blocks() const { return m_mouse->sentBlocks(); }
+    // The plain command blocks the mouse received, their command bytes, and
+    // the blocks of one command byte.
+    QList<QByteArray> blocks() const { return m_sim.mouse->sentBlocks(); }
     QByteArray commands() const;
-    // Blocks of one command byte.
     QList<QByteArray> blocksOf(quint8 command) const;
-    void clearRecords() { m_mouse->clearRecords(); }
+    void clearRecords() { m_sim.mouse->clearRecords(); }
 
-    // Entry `button` of a 64-byte key matrix or any other byte array.
+    // Entry `button` of a 64-byte key matrix, or `count` bytes of any array.
     static QList<int> entry(const std::array<quint8, 64>& matrix, int button);
     template <std::size_t N>
     static QList<int> bytes(const std::array<quint8, N>& array, int offset, int count)
@@ -59,15 +52,12 @@ public:
     }
 
 private:
-    QString previousFolder;
-    QTemporaryDir folder;
-    VirtualClock clock;
-    SimBackend backend{&clock};
-    Hid_Thread hid;
-    EmulatedMouse* m_mouse = nullptr;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<MouseController> m_controller;
-    bool valid = false;
+    ModulesSandbox m_sandbox;
+    bool m_settingsWritten;  // before the store reads them
+    SimRig m_sim;
+    SettingsStore m_store;
+    MouseController m_controller;
+    bool m_valid = false;
 };
 
 QVariantList variantList(std::initializer_list<int> values);

@@ -17,16 +17,6 @@ constexpr int StageMaskOffset = 100;
 constexpr int FullColourOffset = 24;
 constexpr int SingleColourOffset = 104;
 
-RigOptions options(ControllerFamily family, bool colourful, bool gun, bool is55328 = false)
-{
-    RigOptions o;
-    o.family = family;
-    o.colourful = colourful;
-    o.gun = gun;
-    o.is55328 = is55328;
-    return o;
-}
-
 // Profile numbers of the 0x0C blocks the mouse received, in order.
 QList<int> profilesSent(const ControllerRig& rig)
 {
@@ -61,13 +51,11 @@ private slots:
     void colourRouting_data();
     void colourRouting();
     void currentStageAndRate();
-    void currentStageWithoutDevice_data();
-    void currentStageWithoutDevice();
 };
 
 void TestControllerDpiLight::dpi553MarksUnusedStages()
 {
-    ControllerRig rig(options(ControllerFamily::Hid553, true, false));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid553});
     QVERIFY(rig.isValid());
     // Stored values come back from the profile file as text.
     rig.controller().mouseSetDpi(3, "3360", {"400", "800", "1600", "3200", "400", "400", "400", "400"});
@@ -95,7 +83,7 @@ void TestControllerDpiLight::dpi560PatchesImagesAndMask()
     QFETCH(QString, sensor);
     QFETCH(QList<int>, profiles);
     QFETCH(int, highBits);
-    ControllerRig rig(options(ControllerFamily::Hid560, true, gun));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid560, gun, true});
     QVERIFY(rig.isValid());
     // Start from the device's own blocks, as after connecting.
     MouseState start = rig.state();
@@ -162,7 +150,7 @@ void TestControllerDpiLight::lightingTriples()
     QFETCH(bool, is55328);
     QFETCH(QList<int>, choice);
     QFETCH(QList<int>, triple);
-    ControllerRig rig(options(family, colourful, gun, is55328));
+    ControllerRig rig(RigOptions{family, gun, colourful, is55328});
     QVERIFY(rig.isValid());
 
     rig.controller().mouseSetRGBEffect(uchar(choice[0]), uchar(choice[1]), uchar(choice[2]));
@@ -183,7 +171,7 @@ void TestControllerDpiLight::lightingTriples()
 
 void TestControllerDpiLight::lightingAfterDpiCarriesBoth()
 {
-    ControllerRig rig(options(ControllerFamily::Hid560, true, false));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid560});
     QVERIFY(rig.isValid());
     rig.controller().mouseSetDpi(2, "3360", {400, 800});
     rig.controller().mouseSetRGBEffect(5, 0, 2);
@@ -216,7 +204,7 @@ void TestControllerDpiLight::colourRouting()
     QFETCH(bool, is55328);
     QFETCH(int, eighthRed);
     QFETCH(QByteArray, commands);
-    ControllerRig rig(options(family, colourful, false, is55328));
+    ControllerRig rig(RigOptions{family, false, colourful, is55328});
     QVERIFY(rig.isValid());
     const QVariantList src24 = colours(eighthRed);
     QList<int> expected;
@@ -243,7 +231,7 @@ void TestControllerDpiLight::colourRouting()
 
 void TestControllerDpiLight::currentStageAndRate()
 {
-    ControllerRig rig553(options(ControllerFamily::Hid553, true, false));
+    ControllerRig rig553(RigOptions{ControllerFamily::Hid553});
     QVERIFY(rig553.isValid());
     rig553.controller().mouseSetCurrentDPI(2);
     rig553.controller().mouseSetReportRate(4);
@@ -251,7 +239,7 @@ void TestControllerDpiLight::currentStageAndRate()
     QCOMPARE(rig553.commands(), QByteArray::fromHex("0b018b"));
     QCOMPARE(int(rig553.blocksOf(0x01).at(0).at(1)), 4);
 
-    ControllerRig rig560(options(ControllerFamily::Hid560, true, false));
+    ControllerRig rig560(RigOptions{ControllerFamily::Hid560});
     QVERIFY(rig560.isValid());
     rig560.controller().mouseSetCurrentDPI(3);
     rig560.controller().mouseSetReportRate(1);
@@ -260,25 +248,6 @@ void TestControllerDpiLight::currentStageAndRate()
     QCOMPARE(ControllerRig::bytes(state.reportRate, 1, 4), QList<int>({1, 1, 1, 1}));
     // The stage read asks about profile 1.
     QCOMPARE(int(rig560.blocksOf(0x84).at(0).at(1)), 1);
-}
-
-void TestControllerDpiLight::currentStageWithoutDevice_data()
-{
-    QTest::addColumn<ControllerFamily>("family");
-    QTest::newRow("553") << ControllerFamily::Hid553;
-    QTest::newRow("560") << ControllerFamily::Hid560;
-}
-
-void TestControllerDpiLight::currentStageWithoutDevice()
-{
-    QFETCH(ControllerFamily, family);
-    ControllerRig rig(options(family, true, false));
-    QVERIFY(rig.isValid());
-    MouseState start = rig.state();
-    start.currentDpi.fill(5);
-    rig.mouse().setState(start);
-    rig.mouse().unplug();
-    QCOMPARE(rig.controller().mouseGetCurrentDPI(), QVariant(0));
 }
 
 QTEST_GUILESS_MAIN(TestControllerDpiLight)

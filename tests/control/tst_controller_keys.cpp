@@ -5,19 +5,13 @@
 
 #include <QTest>
 
+using Entries = QList<QList<int>>;
+
 namespace {
 
 constexpr quint8 SetKeyMatrix553 = 0x12;
 constexpr quint8 SetKeyMatrix560 = 0x0D;
 constexpr quint8 SelectMatrixOrProfile = 0x02;
-
-RigOptions withFamily(ControllerFamily family, bool gun = false)
-{
-    RigOptions options;
-    options.family = family;
-    options.gun = gun;
-    return options;
-}
 
 // Sixteen mouse-button entries (left, right, middle, back, forward, ...).
 QVariantList plainButtons()
@@ -42,7 +36,6 @@ void storeBaseMatrix(SettingsStore& store)
         store.setDataList(SettingKey::fwKeyMatrixKey(button), variantList({2, 0, 0x10 + button, 0}));
 }
 
-using Entries = QList<QList<int>>;
 
 // Entry `button` of the device's key matrices 1..4.
 Entries entryInEveryMatrix(const MouseState& state, int button)
@@ -66,8 +59,8 @@ private slots:
     void entryTranslation();
     void eighthButtonMirrorsSeventhOnDeviceOnly();
     void storingWithoutSending();
-    void gunSlot2On560();
-    void gunSlot2On553();
+    void gunOnButton3_data();
+    void gunOnButton3();
     void resetSendsBaseToGunModesOnly_data();
     void resetSendsBaseToGunModesOnly();
     void switchKeyMatrix();
@@ -85,7 +78,7 @@ void TestControllerKeys::sixteenPlainButtonsGiveOneCommand()
 {
     QFETCH(ControllerFamily, family);
     QFETCH(int, command);
-    ControllerRig rig(withFamily(family));
+    ControllerRig rig(RigOptions{family});
     QVERIFY(rig.isValid());
 
     rig.controller().mouseSetKeyMatrix(plainButtons(), true, variantList({0, 0, 0}));
@@ -97,7 +90,7 @@ void TestControllerKeys::sixteenPlainButtonsGiveOneCommand()
         const int source = button == 7 ? 6 : button;   // the eighth button mirrors the seventh
         QCOMPARE(ControllerRig::entry(state.keyMatrix[0], button), QList<int>({1, 0, 0xF0 + source % 5, 0}));
     }
-    QVERIFY2(rig.mouse().protocolErrors().isEmpty(), qPrintable(rig.mouse().protocolErrors().join('\n')));
+    QCOMPARE(rig.mouse().protocolErrors(), QStringList());
 }
 
 void TestControllerKeys::entryTranslation_data()
@@ -132,7 +125,7 @@ void TestControllerKeys::entryTranslation()
     QFETCH(ControllerFamily, family);
     QFETCH(QList<int>, scene);
     QFETCH(QList<int>, device);
-    ControllerRig rig(withFamily(family));
+    ControllerRig rig(RigOptions{family});
     QVERIFY(rig.isValid());
 
     QVariantList src64 = plainButtons();
@@ -144,7 +137,7 @@ void TestControllerKeys::entryTranslation()
 
 void TestControllerKeys::eighthButtonMirrorsSeventhOnDeviceOnly()
 {
-    ControllerRig rig(withFamily(ControllerFamily::Hid553));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid553});
     QVERIFY(rig.isValid());
     QVariantList src64 = plainButtons();
     setButton(src64, 6, {4, 0, 6, 0});        // macro
@@ -158,51 +151,64 @@ void TestControllerKeys::eighthButtonMirrorsSeventhOnDeviceOnly()
     QCOMPARE(rig.controller().mouseGetKeydefine("6", false), variantList({4, 0, 6, 0}));
 }
 
-void TestControllerKeys::gunSlot2On560()
+void TestControllerKeys::gunOnButton3_data()
 {
-    ControllerRig rig(withFamily(ControllerFamily::Hid560, true));
-    QVERIFY(rig.isValid());
-    storeBaseMatrix(rig.store());
-    QVariantList src64 = plainButtons();
-    setButton(src64, 3, {8, 0, 2, 0});
-    rig.controller().mouseSetKeyMatrix(src64, true, variantList({9, 10, 91}));
-
-    // The image goes first, then the four matrices, and profile 1 is selected last.
-    const QByteArray expectedOrder = QByteArray::fromHex("0c0d0d0d0d02");
-    QCOMPARE(rig.commands(), expectedOrder);
-    const QList<QByteArray> blocks = rig.blocks();
-    QCOMPARE(int(blocks.at(0).at(1)), 0);
-    for (int matrix = 1; matrix <= 4; ++matrix)
-        QCOMPARE(int(blocks.at(matrix).at(1)), matrix);
-    QCOMPARE(int(blocks.at(5).at(1)), 1);
-
-    const MouseState state = rig.state();
-    QCOMPARE(int(state.profiles[0][2]), 15);
-    QCOMPARE(int(state.currentProfile), 1);
-    QCOMPARE(entryInEveryMatrix(state, 3), Entries({{8, 0, 1, 0}, {8, 0, 3, 0}, {8, 0, 0, 0}, {8, 0, 0, 0}}));
-    QCOMPARE(entryInEveryMatrix(state, 0).mid(1), Entries({{11, 0, 9, 0}, {11, 1, 10, 0}, {11, 2, 91, 0}}));
-    // Buttons without a gun keep the stored base in the gun modes.
-    QCOMPARE(ControllerRig::entry(state.keyMatrix[2], 5), QList<int>({2, 0, 0x15, 0}));
-    QVERIFY2(rig.mouse().protocolErrors().isEmpty(), qPrintable(rig.mouse().protocolErrors().join('\n')));
-}
-
-void TestControllerKeys::gunSlot2On553()
-{
-    ControllerRig rig(withFamily(ControllerFamily::Hid553, true));
-    QVERIFY(rig.isValid());
-    storeBaseMatrix(rig.store());
-    QVariantList src64 = plainButtons();
-    setButton(src64, 3, {8, 0x55, 2, 0});
+    QTest::addColumn<ControllerFamily>("family");
+    QTest::addColumn<QList<int>>("gunEntry");
+    QTest::addColumn<QVariantList>("periods");
+    QTest::addColumn<QByteArray>("commands");
+    QTest::addColumn<QList<int>>("blockNumbers");
+    QTest::addColumn<Entries>("button3");   // in the normal and the three gun-mode matrices
+    QTest::addColumn<Entries>("button0");   // in the gun-mode matrices
+    // The 560 family: profile image 0 first (its gun mask), then the four
+    // matrices, and profile 1 is selected last.
+    QTest::newRow("560") << ControllerFamily::Hid560 << QList<int>{8, 0, 2, 0} << variantList({9, 10, 91})
+                         << QByteArray::fromHex("0c0d0d0d0d02") << QList<int>{0, 1, 2, 3, 4, 1}
+                         << Entries{{8, 0, 1, 0}, {8, 0, 3, 0}, {8, 0, 0, 0}, {8, 0, 0, 0}}
+                         << Entries{{11, 0, 9, 0}, {11, 1, 10, 0}, {11, 2, 91, 0}};
     // Periods arrive as text when the scene read them from a file; each is
     // sent as its low byte.
-    rig.controller().mouseSetKeyMatrix(src64, true, {QVariant("300"), 256, 91});
+    QTest::newRow("553") << ControllerFamily::Hid553 << QList<int>{8, 0x55, 2, 0}
+                         << QVariantList{QVariant("300"), 256, 91} << QByteArray::fromHex("1212121202")
+                         << QList<int>{1, 2, 3, 4, 1}
+                         << Entries{{8, 0, 1, 1}, {8, 0, 1, 2}, {8, 0, 1, 0}, {8, 0, 1, 0}}
+                         << Entries{{11, 0, 44, 0}, {11, 1, 0, 0}, {11, 2, 91, 0}};
+}
 
-    QCOMPARE(rig.commands(), QByteArray::fromHex("1212121202"));
-    QCOMPARE(int(rig.blocks().last().at(1)), 1);
+void TestControllerKeys::gunOnButton3()
+{
+    QFETCH(ControllerFamily, family);
+    QFETCH(QList<int>, gunEntry);
+    QFETCH(QVariantList, periods);
+    QFETCH(QByteArray, commands);
+    QFETCH(QList<int>, blockNumbers);
+    QFETCH(Entries, button3);
+    QFETCH(Entries, button0);
+    ControllerRig rig(RigOptions{family, true});
+    QVERIFY(rig.isValid());
+    storeBaseMatrix(rig.store());
+    QVariantList src64 = plainButtons();
+    setButton(src64, 3, {gunEntry[0], gunEntry[1], gunEntry[2], gunEntry[3]});
+
+    rig.controller().mouseSetKeyMatrix(src64, true, periods);
+
+    QCOMPARE(rig.commands(), commands);
+    QList<int> numbers;
+    for (const QByteArray& block : rig.blocks())
+        numbers.append(block.at(1));
+    QCOMPARE(numbers, blockNumbers);
     const MouseState state = rig.state();
-    QCOMPARE(entryInEveryMatrix(state, 3), Entries({{8, 0, 1, 1}, {8, 0, 1, 2}, {8, 0, 1, 0}, {8, 0, 1, 0}}));
-    QCOMPARE(entryInEveryMatrix(state, 0).mid(1), Entries({{11, 0, 44, 0}, {11, 1, 0, 0}, {11, 2, 91, 0}}));
-    QCOMPARE(int(state.currentKeyMatrix), 1);
+    QCOMPARE(entryInEveryMatrix(state, 3), button3);
+    QCOMPARE(entryInEveryMatrix(state, 0).mid(1), button0);
+    // Buttons without a gun keep the stored base in the gun modes.
+    QCOMPARE(ControllerRig::entry(state.keyMatrix[2], 5), QList<int>({2, 0, 0x15, 0}));
+    if (family == ControllerFamily::Hid560) {
+        QCOMPARE(int(state.profiles[0][2]), 15);   // the gun mask of slot 2
+        QCOMPARE(int(state.currentProfile), 1);
+    } else {
+        QCOMPARE(int(state.currentKeyMatrix), 1);
+    }
+    QCOMPARE(rig.mouse().protocolErrors(), QStringList());
 }
 
 void TestControllerKeys::resetSendsBaseToGunModesOnly_data()
@@ -214,7 +220,7 @@ void TestControllerKeys::resetSendsBaseToGunModesOnly()
 {
     QFETCH(ControllerFamily, family);
     QFETCH(int, command);
-    ControllerRig rig(withFamily(family, true));
+    ControllerRig rig(RigOptions{family, true});
     QVERIFY(rig.isValid());
     storeBaseMatrix(rig.store());
     rig.controller().mouseResetKeyMatrix();
@@ -228,7 +234,7 @@ void TestControllerKeys::resetSendsBaseToGunModesOnly()
 
 void TestControllerKeys::switchKeyMatrix()
 {
-    ControllerRig rig553(withFamily(ControllerFamily::Hid553));
+    ControllerRig rig553(RigOptions{ControllerFamily::Hid553});
     QVERIFY(rig553.isValid());
     rig553.controller().mouseSwitchKeyMatrix(1);
     QCOMPARE(int(rig553.state().currentKeyMatrix), 0);
@@ -237,7 +243,7 @@ void TestControllerKeys::switchKeyMatrix()
     QCOMPARE(int(rig553.blocksOf(SelectMatrixOrProfile).at(0).at(1)), 0);
     QCOMPARE(int(rig553.state().currentKeyMatrix), 2);
 
-    ControllerRig rig560(withFamily(ControllerFamily::Hid560));
+    ControllerRig rig560(RigOptions{ControllerFamily::Hid560});
     QVERIFY(rig560.isValid());
     rig560.controller().mouseSwitchKeyMatrix(3);
     QCOMPARE(int(rig560.state().currentProfile), 3);
@@ -247,7 +253,7 @@ void TestControllerKeys::switchKeyMatrix()
 
 void TestControllerKeys::storingWithoutSending()
 {
-    ControllerRig rig(withFamily(ControllerFamily::Hid560, true));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid560, true});
     QVERIFY(rig.isValid());
     QVariantList src64 = plainButtons();
     setButton(src64, 15, {8, 0, 2, 0});

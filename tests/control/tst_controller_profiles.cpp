@@ -13,14 +13,6 @@ constexpr quint8 MacroCommand560 = 0x0F;
 constexpr int GunOptionsOffset = 65;
 constexpr int GunBytesOffset = 78;
 
-RigOptions options(ControllerFamily family, bool gun)
-{
-    RigOptions o;
-    o.family = family;
-    o.gun = gun;
-    return o;
-}
-
 QVariantList payload(int size)
 {
     QVariantList list;
@@ -38,12 +30,11 @@ class TestControllerProfiles : public QObject
 private slots:
     void readAndSendProfileImages();
     void profileNumbersOutsideImagesAreRefused();
+    void readsWithoutDevice_data();
     void readsWithoutDevice();
     void keyboardOptionsRoundTrip();
-    void macroSlots_data();
-    void macroSlots();
-    void macroPayloadBounds_data();
-    void macroPayloadBounds();
+    void macroPayloads_data();
+    void macroPayloads();
     void gunSlotsOn560_data();
     void gunSlotsOn560();
     void gunYNegationOn553_data();
@@ -54,7 +45,7 @@ private slots:
 
 void TestControllerProfiles::readAndSendProfileImages()
 {
-    ControllerRig rig(options(ControllerFamily::Hid560, true));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid560, true});
     QVERIFY(rig.isValid());
     QVERIFY(std::all_of(rig.controller().profileImages()[3].begin(), rig.controller().profileImages()[3].end(),
                         [](quint8 b) { return b == 0; }));
@@ -75,7 +66,7 @@ void TestControllerProfiles::readAndSendProfileImages()
 
 void TestControllerProfiles::profileNumbersOutsideImagesAreRefused()
 {
-    ControllerRig rig(options(ControllerFamily::Hid560, true));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid560, true});
     QVERIFY(rig.isValid());
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^mouseReadProfile: no profile image 5"));
     rig.controller().mouseReadProfile(5);
@@ -84,29 +75,39 @@ void TestControllerProfiles::profileNumbersOutsideImagesAreRefused()
     QVERIFY(rig.blocks().isEmpty());
 }
 
+void TestControllerProfiles::readsWithoutDevice_data()
+{
+    QTest::addColumn<ControllerFamily>("family");
+    QTest::newRow("553") << ControllerFamily::Hid553;
+    QTest::newRow("560") << ControllerFamily::Hid560;
+}
+
 void TestControllerProfiles::readsWithoutDevice()
 {
-    ControllerRig rig(options(ControllerFamily::Hid560, false));
+    QFETCH(ControllerFamily, family);
+    ControllerRig rig(RigOptions{family});
     QVERIFY(rig.isValid());
     MouseState start = rig.state();
     start.currentProfile = 3;
     start.keyboardOption = {1, 2, 3, 4};
+    start.currentDpi.fill(5);
     rig.mouse().setState(start);
     rig.mouse().unplug();
 
+    QCOMPARE(rig.controller().mouseGetCurrentDPI(), QVariant(0));
     QCOMPARE(rig.controller().mouseReadCurrentProfile(), QVariant(0));
     QCOMPARE(rig.controller().GetKeyboardoption(), variantList({0, 0, 0, 0}));
 }
 
 void TestControllerProfiles::keyboardOptionsRoundTrip()
 {
-    ControllerRig rig553(options(ControllerFamily::Hid553, false));
+    ControllerRig rig553(RigOptions{ControllerFamily::Hid553});
     QVERIFY(rig553.isValid());
     rig553.controller().mouseSetKeyboardoption(0x11, 0x22, 0x33, 0x44);
     QCOMPARE(rig553.controller().GetKeyboardoption(), variantList({0x11, 0x22, 0x33, 0x44}));
 
     // The 560 family is addressed with the same four-byte commands.
-    ControllerRig rig560(options(ControllerFamily::Hid560, false));
+    ControllerRig rig560(RigOptions{ControllerFamily::Hid560});
     QVERIFY(rig560.isValid());
     MouseState start = rig560.state();
     start.keyboardOption = {5, 6, 7, 8};
@@ -117,32 +118,43 @@ void TestControllerProfiles::keyboardOptionsRoundTrip()
     QCOMPARE(rig560.controller().mouseReadCurrentProfile(), QVariant(1));
 }
 
-void TestControllerProfiles::macroSlots_data()
+void TestControllerProfiles::macroPayloads_data()
 {
     QTest::addColumn<ControllerFamily>("family");
     QTest::addColumn<QVariant>("index");
+    QTest::addColumn<int>("size");
     QTest::addColumn<int>("macroId");   // 0: nothing sent
-    QTest::newRow("553 index 0") << ControllerFamily::Hid553 << QVariant(0) << 1;
-    QTest::newRow("553 index 11") << ControllerFamily::Hid553 << QVariant(11) << 12;
-    QTest::newRow("560 index 11 as text") << ControllerFamily::Hid560 << QVariant("11") << 12;
-    QTest::newRow("553 index 12") << ControllerFamily::Hid553 << QVariant(12) << 0;
-    QTest::newRow("560 index 256 has low byte 0") << ControllerFamily::Hid560 << QVariant(256) << 1;
-    QTest::newRow("553 negative index") << ControllerFamily::Hid553 << QVariant(-1) << 0;
-    QTest::newRow("553 no number") << ControllerFamily::Hid553 << QVariant("one") << 0;
+    QTest::addColumn<QString>("refusal");
+    const auto f553 = ControllerFamily::Hid553;
+    const auto f560 = ControllerFamily::Hid560;
+    const QString noSlot = QStringLiteral("^mouseSendMacroData: no macro slot");
+    const QString tooLong = QStringLiteral("^mouseSendMacroData: payload of \\d+ bytes exceeds 128");
+    QTest::newRow("553 index 0") << f553 << QVariant(0) << 8 << 1 << QString();
+    QTest::newRow("553 index 11") << f553 << QVariant(11) << 8 << 12 << QString();
+    QTest::newRow("560 index 11 as text") << f560 << QVariant("11") << 8 << 12 << QString();
+    QTest::newRow("560 index 256 has low byte 0") << f560 << QVariant(256) << 8 << 1 << QString();
+    QTest::newRow("553 index 12") << f553 << QVariant(12) << 8 << 0 << noSlot;
+    QTest::newRow("553 negative index") << f553 << QVariant(-1) << 8 << 0 << noSlot;
+    QTest::newRow("553 no number") << f553 << QVariant("one") << 8 << 0 << noSlot;
+    QTest::newRow("header only") << f553 << QVariant(2) << 2 << 3 << QString();
+    QTest::newRow("full block") << f553 << QVariant(2) << 128 << 3 << QString();
+    QTest::newRow("one too many") << f553 << QVariant(2) << 129 << 0 << tooLong;
+    QTest::newRow("editor's worst case") << f553 << QVariant(2) << 130 << 0 << tooLong;
 }
 
-void TestControllerProfiles::macroSlots()
+void TestControllerProfiles::macroPayloads()
 {
     QFETCH(ControllerFamily, family);
     QFETCH(QVariant, index);
+    QFETCH(int, size);
     QFETCH(int, macroId);
-    ControllerRig rig(options(family, false));
+    QFETCH(QString, refusal);
+    ControllerRig rig(RigOptions{family});
     QVERIFY(rig.isValid());
-    if (macroId == 0)
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^mouseSendMacroData: no macro slot"));
+    if (!refusal.isEmpty())
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(refusal));
 
-    const QVariantList macro = {0, 1, 5, 4, 0x81, 4, 0, 0};
-    QCOMPARE(rig.controller().mouseSendMacroData(macro, index), QVariant(true));
+    QCOMPARE(rig.controller().mouseSendMacroData(payload(size), index), QVariant(true));
 
     if (macroId == 0) {
         QVERIFY(rig.blocks().isEmpty());
@@ -150,38 +162,10 @@ void TestControllerProfiles::macroSlots()
     }
     const quint8 command = family == ControllerFamily::Hid560 ? MacroCommand560 : MacroCommand553;
     QCOMPARE(rig.commands(), QByteArray(1, char(command)));
-    const MouseState state = rig.state();
-    const auto& stored = state.macros[std::size_t(macroId - 1)];
-    QCOMPARE(ControllerRig::bytes(stored, 0, 10), QList<int>({0, 1, 5, 4, 0x81, 4, 0, 0, 0, 0}));
-    QCOMPARE(int(stored[127]), 0);
-}
-
-void TestControllerProfiles::macroPayloadBounds_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("sent");
-    QTest::newRow("header only") << 2 << true;
-    QTest::newRow("full block") << 128 << true;
-    QTest::newRow("one too many") << 129 << false;
-    QTest::newRow("editor's worst case") << 130 << false;
-}
-
-void TestControllerProfiles::macroPayloadBounds()
-{
-    QFETCH(int, size);
-    QFETCH(bool, sent);
-    ControllerRig rig(options(ControllerFamily::Hid553, false));
-    QVERIFY(rig.isValid());
-    if (!sent)
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^mouseSendMacroData: payload of \\d+ bytes exceeds 128"));
-
-    QCOMPARE(rig.controller().mouseSendMacroData(payload(size), 2), QVariant(true));
-
-    QCOMPARE(rig.blocks().size(), sent ? 1 : 0);
-    const MouseState state = rig.state();
-    const auto& stored = state.macros[2];
-    QCOMPARE(int(stored[0]), sent ? 1 : 0);
-    QCOMPARE(int(stored[127]), size == 128 ? 128 : 0);
+    QByteArray expected;
+    for (const QVariant& byte : payload(size))
+        expected.append(char(byte.toInt()));
+    QCOMPARE(bytesOf(rig.state().macros[std::size_t(macroId - 1)]), expected.leftJustified(128, '\0'));
 }
 
 void TestControllerProfiles::gunSlotsOn560_data()
@@ -196,7 +180,7 @@ void TestControllerProfiles::gunSlotsOn560()
 {
     QFETCH(int, slot);
     QFETCH(int, profile);
-    ControllerRig rig(options(ControllerFamily::Hid560, true));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid560, true});
     QVERIFY(rig.isValid());
     MouseState start = rig.state();
     for (auto& block : start.profiles)
@@ -232,7 +216,7 @@ void TestControllerProfiles::gunYNegationOn553()
     QFETCH(int, thirdOption);
     QFETCH(bool, optionReadFails);
     QFETCH(int, sentY);
-    ControllerRig rig(options(ControllerFamily::Hid553, true));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid553, true});
     QVERIFY(rig.isValid());
     MouseState start = rig.state();
     start.keyboardOption = {0, 0, quint8(thirdOption), 0};
@@ -250,13 +234,13 @@ void TestControllerProfiles::gunYNegationOn553()
 
 void TestControllerProfiles::gunRefusals()
 {
-    ControllerRig noGun(options(ControllerFamily::Hid553, false));
+    ControllerRig noGun(RigOptions{ControllerFamily::Hid553});
     QVERIFY(noGun.isValid());
     noGun.controller().mouseSendGundata(1, {9, 3, 5});
     QVERIFY(noGun.blocks().isEmpty());
 
     // Slot 0 would land in the everyday profile; too few values are no gun.
-    ControllerRig rig(options(ControllerFamily::Hid560, true));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid560, true});
     QVERIFY(rig.isValid());
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^mouseSendGundata: refused slot 0"));
     rig.controller().mouseSendGundata(0, {9, 3, 5});
@@ -268,7 +252,7 @@ void TestControllerProfiles::gunRefusals()
 
 void TestControllerProfiles::pointerFailureLines()
 {
-    ControllerRig rig(options(ControllerFamily::Hid553, false));
+    ControllerRig rig(RigOptions{ControllerFamily::Hid553});
     QVERIFY(rig.isValid());
     // Values no desktop takes: speed 22 is past the scale, index 13 a negative time.
     QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");

@@ -25,18 +25,12 @@ bool mouseSchemaInstalled()
     return schema != nullptr;
 }
 
-double storedSpeed()
+// What the in-memory backend holds for a key of the mouse schema.
+template <typename T>
+T stored(const char* key, T (*get)(GSettings*, const gchar*))
 {
     GSettings* settings = g_settings_new(MouseSchema);
-    const double value = g_settings_get_double(settings, "speed");
-    g_object_unref(settings);
-    return value;
-}
-
-int storedDoubleClick()
-{
-    GSettings* settings = g_settings_new(MouseSchema);
-    const int value = g_settings_get_int(settings, "double-click");
+    const T value = get(settings, key);
     g_object_unref(settings);
     return value;
 }
@@ -93,7 +87,7 @@ void TestPointerSettings::speedMapsWindowsScaleOntoDesktopRange()
     QFETCH(unsigned, speed);
     QFETCH(double, desktopSpeed);
     QVERIFY(applyPointerSpeed(speed));
-    QVERIFY(qAbs(storedSpeed() - desktopSpeed) < 1e-9);
+    QVERIFY(qAbs(stored("speed", g_settings_get_double) - desktopSpeed) < 1e-9);
 }
 
 void TestPointerSettings::speedOutsideScaleIsRefused()
@@ -101,17 +95,17 @@ void TestPointerSettings::speedOutsideScaleIsRefused()
     QVERIFY(applyPointerSpeed(20));
     QVERIFY(!applyPointerSpeed(0));
     QVERIFY(!applyPointerSpeed(22));
-    QCOMPARE(storedSpeed(), 1.0);
+    QCOMPARE(stored("speed", g_settings_get_double), 1.0);
 }
 
 void TestPointerSettings::doubleClickTimeIsStored()
 {
     QVERIFY(applyDoubleClickTime(200));
-    QCOMPARE(storedDoubleClick(), 200);
+    QCOMPARE(stored("double-click", g_settings_get_int), 200);
     QVERIFY(applyDoubleClickTime(900));
-    QCOMPARE(storedDoubleClick(), 900);
+    QCOMPARE(stored("double-click", g_settings_get_int), 900);
     QVERIFY(!applyDoubleClickTime(0x80000000u));
-    QCOMPARE(storedDoubleClick(), 900);
+    QCOMPARE(stored("double-click", g_settings_get_int), 900);
 }
 
 void TestPointerSettings::wheelLinesHaveNoDesktopSetting()

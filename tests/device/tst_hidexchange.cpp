@@ -1,14 +1,12 @@
-// Exchanges against the emulated mouse in virtual time: framing on the wire,
-// data phases and their pacing, the busy flag, open failures, the handshake,
-// getter presets and the profile read.
+// Exchanges against the emulated mouse in virtual time when something goes
+// wrong: failed writes, a reentrant command, open failures, the handshake,
+// bad report lengths and the profile read.
 #include "simrig.h"
 
 #include <QtTest>
 
-#include <functional>
 
 using Family = EmulatedMouse::Family;
-using Kind = EmulatedMouse::Frame::Kind;
 using HostCall = EmulatedMouse::HostCall;
 using Interface = EmulatedMouse::Interface;
 
@@ -20,58 +18,6 @@ constexpr int BusyGiveUpMs = 255 * 8;
 constexpr int NoFault = -1;
 constexpr int AbsentDevice = -2;
 
-QByteArray pattern(int length, int seed)
-{
-    QByteArray bytes(length, '\0');
-    for (int i = 0; i < length; ++i)
-        bytes[i] = char((i * 7 + seed) & 0xFF);
-    return bytes;
-}
-
-// Commands with a data phase: how to send one and where the mouse keeps it.
-struct DataCommand
-{
-    const char* name;
-    Family family;
-    int sourceLength;
-    int wireLength;
-    std::function<void(Hid_Thread&, const QByteArray&)> send;
-    std::function<QByteArray(const MouseState&)> stored;
-};
-
-const DataCommand& dataCommand(int index)
-{
-    static const DataCommand commands[] = {
-        {"553 DPI table", Family::F553, 8, 8,
-         [](Hid_Thread& h, const QByteArray& d) { h.hid553_11H_SetDPISet(4, raw(d)); },
-         [](const MouseState& s) { return bytesOf(s.dpiTable); }},
-        {"553 key matrix", Family::F553, 64, 64,
-         [](Hid_Thread& h, const QByteArray& d) { h.hid553_12H_SetKeyMatrix(raw(d), 2); },
-         [](const MouseState& s) { return bytesOf(s.keyMatrix[1]); }},
-        {"553 macro", Family::F553, 128, 128,
-         [](Hid_Thread& h, const QByteArray& d) { h.hid553_13H_SetMacroKey(12, raw(d)); },
-         [](const MouseState& s) { return bytesOf(s.macros[11]); }},
-        {"553 two stage colours", Family::F553, 4, 4,
-         [](Hid_Thread& h, const QByteArray& d) { h.hid553_10H_SetLED8StageColor(2, raw(d)); },
-         [](const MouseState& s) { return bytesOf(s.lighting.stageColors).left(4); }},
-        {"560 key matrix", Family::F560, 64, 128,
-         [](Hid_Thread& h, const QByteArray& d) { h.hid560_0DH_SetKeyMatrix(raw(d), 4); },
-         [](const MouseState& s) { return bytesOf(s.keyMatrix[3]); }},
-        {"560 profile", Family::F560, 128, 128,
-         [](Hid_Thread& h, const QByteArray& d) { h.hid560_0CH_setProfile(raw(d), 0); },
-         [](const MouseState& s) { return bytesOf(s.profiles[0]); }},
-    };
-    return commands[index];
-}
-
-EmulatedMouse::Config configFor(Family family, int reportLength)
-{
-    EmulatedMouse::Config config;
-    config.family = family;
-    config.reportLength = reportLength;
-    return config;
-}
-
 } // namespace
 
 class TestHidExchange : public QObject
@@ -79,11 +25,7 @@ class TestHidExchange : public QObject
     Q_OBJECT
 
 private slots:
-    void workedFrame_data();
-    void workedFrame();
     void frameLog();
-    void dataPhase_data();
-    void dataPhase();
     void failedWriteEndsExchange();
     void reentrantCommandGivesUp();
     void openFailureEmptiesPath_data();
@@ -92,48 +34,11 @@ private slots:
     void handshake();
     void handshakeWhileBusy();
     void handshakeKeepsCodeOfWrongLength();
-    void gettersKeepPresets_data();
-    void gettersKeepPresets();
     void badReportLength_data();
     void badReportLength();
     void readProfile_data();
     void readProfile();
 };
-
-void TestHidExchange::workedFrame_data()
-{
-    QTest::addColumn<bool>("scrambled");
-    QTest::addColumn<QByteArray>("wire");
-    QTest::newRow("plain") << false << hexBytes("00 01020000000000fc");
-    QTest::newRow("scrambled") << true << hexBytes("00 16034ea84f661eb6");
-}
-
-void TestHidExchange::workedFrame()
-{
-    QFETCH(bool, scrambled);
-    QFETCH(QByteArray, wire);
-    EmulatedMouse::Config config;
-    config.scrambled = scrambled;
-    SimRig rig(config);
-    QVERIFY(rig.handshake());
-    rig.mouse->clearRecords();
-    rig.clock.clearSleeps();
-    const qint64 start = rig.clock.nowMs();
-
-    rig.hid.hid553_01H_SetReportRate(2);
-
-    const QList<EmulatedMouse::Frame> frames = rig.mouse->frames();
-    QCOMPARE(frames.size(), 1);
-    QCOMPARE(frames[0].bytes, wire);
-    QCOMPARE(frames[0].block, hexBytes("01020000000000fc"));
-    QCOMPARE(rig.clock.sleeps(), QList<int>({64, 64}));
-    QCOMPARE(rig.clock.nowMs() - start, Settle);
-    QCOMPARE(rig.mouse->state().reportRate[1], quint8(2));
-    QCOMPARE(rig.mouse->openCount(Interface::Command), 2);  // presence check, then the send
-    QCOMPARE(rig.backend.liveHandles(), 0);
-    QVERIFY(!rig.hid.hidBusy);
-    QCOMPARE(rig.mouse->protocolErrors(), QStringList());
-}
 
 void TestHidExchange::frameLog()
 {
@@ -149,62 +54,10 @@ void TestHidExchange::frameLog()
     QCOMPARE(dpi, uchar(0));
 }
 
-void TestHidExchange::dataPhase_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("reportLength");
-    QTest::addColumn<int>("reports");
-    const struct { int command; int reportLength; int reports; } rows[] = {
-        {0, 32, 1}, {0, 64, 1}, {1, 32, 2}, {1, 64, 1}, {2, 32, 4},
-        {2, 64, 2}, {3, 32, 1}, {4, 32, 4}, {4, 64, 2}, {5, 64, 2},
-    };
-    for (const auto& row : rows)
-        QTest::addRow("%s, %d-byte reports", dataCommand(row.command).name, row.reportLength)
-            << row.command << row.reportLength << row.reports;
-}
-
-void TestHidExchange::dataPhase()
-{
-    QFETCH(int, command);
-    QFETCH(int, reportLength);
-    QFETCH(int, reports);
-    const DataCommand& cmd = dataCommand(command);
-    SimRig rig(configFor(cmd.family, reportLength));
-    const QByteArray data = pattern(cmd.sourceLength, command + 1);
-    const qint64 start = rig.clock.nowMs();
-
-    cmd.send(rig.hid, data);
-
-    const QList<EmulatedMouse::Frame> frames = rig.mouse->frames();
-    QCOMPARE(frames.size(), 1 + reports);
-    QCOMPARE(frames[0].kind, Kind::FeatureOut);
-    QCOMPARE(frames[0].timeMs, start);
-    const int chunk = std::min(cmd.wireLength, reportLength);
-    QByteArray carried;
-    for (int i = 0; i < reports; ++i) {
-        const EmulatedMouse::Frame& report = frames[1 + i];
-        QCOMPARE(report.kind, Kind::DataOut);
-        QCOMPARE(report.bytes.size(), reportLength + 1);
-        QCOMPARE(report.bytes.at(0), '\0');
-        QCOMPARE(report.timeMs, start + Settle + i * ReportGap);
-        carried += report.bytes.mid(1, chunk);
-        const QByteArray padding = report.bytes.mid(1 + chunk);
-        QCOMPARE(padding, QByteArray(padding.size(), '\0'));
-    }
-    QCOMPARE(carried, data + QByteArray(cmd.wireLength - cmd.sourceLength, '\0'));
-    QCOMPARE(rig.clock.nowMs(), start + Settle + reports * ReportGap + Settle);
-
-    QCOMPARE(cmd.stored(rig.mouse->state()), data);
-    QCOMPARE(rig.mouse->protocolErrors(), QStringList());
-    QCOMPARE(rig.mouse->openCount(Interface::Command), 2 + reports);
-    QCOMPARE(rig.backend.liveHandles(), 0);
-    QVERIFY(!rig.hid.hidBusy);
-}
-
 void TestHidExchange::failedWriteEndsExchange()
 {
     SimRig rig;
-    const QByteArray macro = pattern(128, 3);
+    const QByteArray macro = ramp(128, 3);
     rig.mouse->failNext(HostCall::Write, 1);
     const qint64 start = rig.clock.nowMs();
 
@@ -319,7 +172,7 @@ void TestHidExchange::handshake()
 
     QCOMPARE(rig.hid.currentDevice, 0);
     QCOMPARE(Hid_Thread::SecrecyCode[0], uchar(0));
-    QCOMPARE(toBytes(Hid_Thread::SecrecyCode.data() + 1, 6), entryCode.toLatin1());
+    QCOMPARE(bytesOf(Hid_Thread::SecrecyCode).mid(1, 6), entryCode.toLatin1());
     const QList<QByteArray> blocks = rig.mouse->sentBlocks();
     QCOMPARE(blocks.size(), 1);
     if (answers) {
@@ -357,52 +210,10 @@ void TestHidExchange::handshakeKeepsCodeOfWrongLength()
     for (const QString& code : {QString(), QStringLiteral("Q1W2E"), QStringLiteral("Q1W2E3X")}) {
         rig.hid.entry(0)->sCode = code;
         QVERIFY2(rig.handshake(), qPrintable(code));
-        QCOMPARE(toBytes(Hid_Thread::SecrecyCode.data() + 1, 6), QByteArray("Q1W2E3"));
+        QCOMPARE(bytesOf(Hid_Thread::SecrecyCode).mid(1, 6), QByteArray("Q1W2E3"));
     }
     rig.hid.entry(0)->sCode = QStringLiteral("000000");
     QVERIFY(!rig.handshake());
-}
-
-void TestHidExchange::gettersKeepPresets_data()
-{
-    QTest::addColumn<QString>("getter");
-    QTest::addColumn<QByteArray>("callerValues");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::addColumn<bool>("silentDevice");
-    const struct { const char* getter; const char* given; const char* expected; } rows[] = {
-        {"83", "01020304", "01020304"}, {"8B", "07", "07"}, {"81", "0506", "0506"},
-        {"82", "03", "03"},             {"84", "0109", "0109"},
-        {"00", "01020304", "00000000"},  // the handshake's reply starts zeroed
-    };
-    for (const auto& row : rows)
-        for (bool silent : {false, true})
-            QTest::addRow("%s, %s", row.getter, silent ? "silent device" : "absent device")
-                << row.getter << hexBytes(row.given) << hexBytes(row.expected) << silent;
-}
-
-void TestHidExchange::gettersKeepPresets()
-{
-    QFETCH(QString, getter);
-    QFETCH(QByteArray, callerValues);
-    QFETCH(QByteArray, expected);
-    QFETCH(bool, silentDevice);
-    SimRig rig;
-    MouseState state;
-    state.keyboardOption = {0x11, 0x22, 0x33, 0x44};
-    state.currentDpi = {5, 5, 5, 5, 5};
-    rig.mouse->setState(state);
-    if (silentDevice)
-        rig.mouse->setAnswerMode(EmulatedMouse::AnswerMode::Silent);
-    else
-        rig.hid.entry(0)->path.clear();
-
-    std::array<uchar, 4> v{};
-    std::copy(callerValues.begin(), callerValues.end(), v.begin());
-    runGetter(rig.hid, getter, v);
-
-    QCOMPARE(toBytes(v.data(), int(expected.size())), expected);
-    QVERIFY(!rig.hid.hidBusy);
-    QCOMPARE(rig.backend.liveHandles(), 0);
 }
 
 void TestHidExchange::badReportLength_data()
@@ -430,7 +241,7 @@ void TestHidExchange::badReportLength()
     SimRig rig(config, entry);
     QCOMPARE(rig.hid.entry(0)->reportLength, usedLength);
 
-    const QByteArray macro = pattern(128, 9);
+    const QByteArray macro = ramp(128, 9);
     rig.hid.hid553_13H_SetMacroKey(7, raw(macro));
 
     const QList<EmulatedMouse::Frame> reports = rig.mouse->dataReports();
@@ -471,9 +282,9 @@ void TestHidExchange::readProfile()
     QFETCH(int, failingRead);
     QFETCH(int, bytesRead);
     QFETCH(int, extraWaitMs);
-    SimRig rig(configFor(Family::F560, reportLength));
+    SimRig rig(SimRig::config(Family::F560, reportLength));
     MouseState state;
-    const QByteArray onDevice = pattern(128, 77);
+    const QByteArray onDevice = ramp(128, 77);
     std::copy(onDevice.begin(), onDevice.end(), state.profiles[3].begin());
     rig.mouse->setState(state);
     if (fault == AbsentDevice)

@@ -89,7 +89,7 @@ void TestHidNotify::readsBesideCommands()
     const QByteArray macro(128, '\x42');
     for (int i = 1; i <= Presses; ++i) {
         rig.mouse->pressDpiButton(quint8(i));
-        rig.hid.hid553_13H_SetMacroKey(quint8(i), reinterpret_cast<const uchar*>(macro.constData()));
+        rig.hid.hid553_13H_SetMacroKey(quint8(i), raw(macro));
         uchar dpi = 0;
         rig.hid.hid553_8BH_GetCurrentDPI(dpi);
         QCOMPARE(dpi, uchar(i));

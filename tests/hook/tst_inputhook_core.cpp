@@ -126,15 +126,12 @@ private Q_SLOTS:
     void scanMapHoldsExactlyTheTable();
     void specialKeys_data();
     void specialKeys();
-    void entriesTheScanMapNeverProduces_data();
-    void entriesTheScanMapNeverProduces();
     void heldKeyIsReportedOnce();
     void stateIsKeptBeforeRegistration();
     void backslashFollowsTheLayoutFlag_data();
     void backslashFollowsTheLayoutFlag();
     void mouseMessages_data();
     void mouseMessages();
-    void doubleClickIsTwoPressesAndReleases();
     void copyDataRule_data();
     void copyDataRule();
     void copyDataNeedsACallback();
@@ -190,8 +187,6 @@ void TestInputHookCore::specialKeys_data()
     QTest::addColumn<uint>("flags");
     QTest::addColumn<int>("usage");   // 0: not reported
 
-    QTest::newRow("Enter") << 0x1Cu << 0u << 0x28;
-    QTest::newRow("Keypad Enter") << 0x1Cu << EXT << 0x58;
     QTest::newRow("Ctrl+Break is Pause") << 0x46u << EXT << 0x48;
     QTest::newRow("Scroll Lock stays itself") << 0x46u << 0u << 0x47;
     QTest::newRow("Alt+Print Screen") << 0x54u << ALT << 0x46;
@@ -212,34 +207,6 @@ void TestInputHookCore::specialKeys()
     QFETCH(int, usage);
 
     QCOMPARE(pressAndRelease(scan, flags), reportsOf(usage));
-}
-
-void TestInputHookCore::entriesTheScanMapNeverProduces_data()
-{
-    QTest::addColumn<int>("virtualKey");
-    QTest::addColumn<int>("usage");
-
-    QTest::newRow("Right Windows") << 0x5C << 0xE7;
-    const int f13 = 0x7C;
-    for (int n = 0; n < 10; ++n)
-        QTest::addRow("F%d", 13 + n) << f13 + n << 0x68 + n;
-    QTest::newRow("F24") << 0x87 << 0x73;
-    QTest::newRow("0xC2") << 0xC2 << 0x85;
-    QTest::newRow("0xC1") << 0xC1 << 0x87;
-    QTest::newRow("0xEB") << 0xEB << 0x8B;
-    QTest::newRow("0xFF") << 0xFF << 0x66;
-}
-
-void TestInputHookCore::entriesTheScanMapNeverProduces()
-{
-    QFETCH(int, virtualKey);
-    QFETCH(int, usage);
-
-    GlobalInputHook hook(0);
-    const auto& map = hook.virtualKeyToUsage();
-    const auto it = map.find(static_cast<std::uint8_t>(virtualKey));
-    QVERIFY(it != map.end());
-    QCOMPARE(int(it->second), usage);
 }
 
 void TestInputHookCore::heldKeyIsReportedOnce()
@@ -326,18 +293,6 @@ void TestInputHookCore::mouseMessages()
         QVERIFY(reports.empty());
     else
         QCOMPARE(reports, (std::vector<ButtonReport>{{code, isDown, -12, 900}}));
-}
-
-void TestInputHookCore::doubleClickIsTwoPressesAndReleases()
-{
-    GlobalInputHook hook(0);
-    std::vector<ButtonReport> reports;
-    hook.setMouseCallback(recordButton, &reports);
-    for (const std::uint32_t message : {MouseMessage::LeftDown, MouseMessage::LeftUp, 0x0203u,
-                                        MouseMessage::LeftDown, MouseMessage::LeftUp})
-        hook.mouseEvent(message, 5, 6);
-    QCOMPARE(reports, (std::vector<ButtonReport>{
-                          {0xF0, true, 5, 6}, {0xF0, false, 5, 6}, {0xF0, true, 5, 6}, {0xF0, false, 5, 6}}));
 }
 
 void TestInputHookCore::copyDataRule_data()

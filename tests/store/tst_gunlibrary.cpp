@@ -1,8 +1,8 @@
 #include "gunlibrary.h"
 #include "keycatalogue.h"
+#include "modulessandbox.h"
 #include "settingsstore.h"
 #include "storepaths.h"
-#include "storetestsupport.h"
 
 #include <QFile>
 #include <QTest>
@@ -36,15 +36,15 @@ private slots:
     void sensitivityAndGunChoiceFollowCurrentProfile();
 
 private:
-    std::unique_ptr<ScratchModules> m_scratch;
+    std::unique_ptr<ModulesSandbox> m_sandbox;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<GunLibrary> m_guns;
 };
 
 void TestGunLibrary::init()
 {
-    m_scratch = std::make_unique<ScratchModules>();
-    QVERIFY(m_scratch->isValid());
+    m_sandbox = std::make_unique<ModulesSandbox>();
+    QVERIFY(m_sandbox->isValid());
     m_store = std::make_unique<SettingsStore>();
     m_guns = std::make_unique<GunLibrary>(*m_store);
 }
@@ -53,13 +53,13 @@ void TestGunLibrary::cleanup()
 {
     m_guns.reset();
     m_store.reset();
-    m_scratch.reset();
+    m_sandbox.reset();
 }
 
 void TestGunLibrary::savedRecordReadsBackAsText()
 {
     QVERIFY(m_guns->mouseSaveGundata(2, kRecord + QVariantList{QStringLiteral("ignored")}));
-    m_scratch->moveToFreshFolder();
+    m_sandbox->restart();
     const QVariantList stored = m_guns->getGunData(2);
     QCOMPARE(stored.size(), SettingKey::kGunRecordSize);
     for (const QVariant &value : stored)

@@ -1,6 +1,6 @@
 #include "languagestrings.h"
+#include "modulessandbox.h"
 #include "storepaths.h"
-#include "storetestsupport.h"
 
 #include <QTest>
 
@@ -38,19 +38,19 @@ private slots:
     void shortOtherGroupKeepsRemainingNotices();
 
 private:
-    std::unique_ptr<ScratchModules> m_scratch;
+    std::unique_ptr<ModulesSandbox> m_sandbox;
 };
 
 void TestLanguageStrings::init()
 {
-    m_scratch = std::make_unique<ScratchModules>();
-    QVERIFY(m_scratch->isValid());
+    m_sandbox = std::make_unique<ModulesSandbox>();
+    QVERIFY(m_sandbox->isValid());
     LanguageStrings::resetNoticeTexts();
 }
 
 void TestLanguageStrings::cleanup()
 {
-    m_scratch.reset();
+    m_sandbox.reset();
 }
 
 void TestLanguageStrings::readsGroups_data()

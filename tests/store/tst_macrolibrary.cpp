@@ -1,9 +1,10 @@
+#include "fakefilechooser.h"
 #include "keycatalogue.h"
 #include "macrolibrary.h"
+#include "modulessandbox.h"
 #include "namelists.h"
 #include "settingsstore.h"
 #include "storepaths.h"
-#include "storetestsupport.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -54,7 +55,6 @@ private slots:
     void nameListFillerRule_data();
     void nameListFillerRule();
     void nameListFillerSurvivesRestart();
-    void readsNameListWrittenByWindowsBuild();
     void savingFewerStepsDropsOldOnes();
     void missingMacroFileIsNotCreated();
     void refusesUnsafeMacroNames_data();
@@ -63,12 +63,11 @@ private slots:
     void renameReachesProfilesZeroToFiveOnly();
     void renameOntoExistingMacroChangesNothing();
     void deleteRestoresFactoryButtonsInProfilesZeroToFive();
-    void importsAndExportsByteForByte();
-    void importNeverReplacesExistingMacro();
-    void importsMacroWrittenByWindowsBuild();
+    void exportsByteForByte();
+    void importsByteForByte();
 
 private:
-    std::unique_ptr<ScratchModules> m_scratch;
+    std::unique_ptr<ModulesSandbox> m_sandbox;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<MacroLibrary> m_macros;
     FakeFileChooser m_chooser;
@@ -76,8 +75,8 @@ private:
 
 void TestMacroLibrary::init()
 {
-    m_scratch = std::make_unique<ScratchModules>();
-    QVERIFY(m_scratch->isValid());
+    m_sandbox = std::make_unique<ModulesSandbox>();
+    QVERIFY(m_sandbox->isValid());
     m_chooser = FakeFileChooser();
     m_store = std::make_unique<SettingsStore>(&m_chooser);
     m_macros = std::make_unique<MacroLibrary>(*m_store, &m_chooser);
@@ -87,7 +86,7 @@ void TestMacroLibrary::cleanup()
 {
     m_macros.reset();
     m_store.reset();
-    m_scratch.reset();
+    m_sandbox.reset();
 }
 
 void TestMacroLibrary::nameListFillerRule_data()
@@ -117,27 +116,25 @@ void TestMacroLibrary::nameListFillerRule()
 void TestMacroLibrary::nameListFillerSurvivesRestart()
 {
     QVERIFY(NameLists::updataNameList(SettingKey::kMacroNameList, {kMacro}));
-    m_scratch->moveToFreshFolder();
+    m_sandbox->restart();
     QCOMPARE(NameLists::getNameList(SettingKey::kMacroNameList), variants({kMacro, kFiller}));
     // A single name stored without the filler is still one name, not none.
     writeBytes(StorePath::kNameLists, "[macro]\nmacroName=solo\n");
-    m_scratch->moveToFreshFolder();
+    m_sandbox->restart();
     QCOMPARE(NameLists::getNameList(SettingKey::kMacroNameList), variants({"solo"}));
+    // As the Windows build wrote them: CRLF, \x escapes, the filler kept.
+    const QByteArray windows = "[macro]\r\nmacroName=\\x5b8f\\x4e00, loaderplumex\r\n\r\n"
+                               "[profile]\r\nprofileName=Standard0, \\x6e38\\x620f\\x31\r\n";
+    writeBytes(StorePath::kNameLists, windows);
+    m_sandbox->restart();
+    QCOMPARE(NameLists::getNameList(SettingKey::kMacroNameList), variants({"宏一", kFiller}));
+    QCOMPARE(NameLists::getNameList(SettingKey::kProfileNameList), variants({"Standard0", "游戏1"}));
 
     for (const QVariant &type : {QVariant(-1), QVariant(4), QVariant(QStringLiteral("macro"))}) {
         QVERIFY(!NameLists::updataNameList(type, {"x", "y"}));
         QVERIFY(NameLists::getNameList(type).isEmpty());
     }
-    QCOMPARE(readBytes(StorePath::kNameLists), QByteArray("[macro]\nmacroName=solo\n"));
-}
-
-void TestMacroLibrary::readsNameListWrittenByWindowsBuild()
-{
-    writeBytes(StorePath::kNameLists,
-               "[macro]\r\nmacroName=\\x5b8f\\x4e00, loaderplumex\r\n\r\n"
-               "[profile]\r\nprofileName=Standard0, \\x6e38\\x620f\\x31\r\n");
-    QCOMPARE(NameLists::getNameList(SettingKey::kMacroNameList), variants({"宏一", kFiller}));
-    QCOMPARE(NameLists::getNameList(SettingKey::kProfileNameList), variants({"Standard0", "游戏1"}));
+    QCOMPARE(readBytes(StorePath::kNameLists), windows);
 }
 
 void TestMacroLibrary::savingFewerStepsDropsOldOnes()
@@ -146,7 +143,7 @@ void TestMacroLibrary::savingFewerStepsDropsOldOnes()
     QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList{"1"});
     QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A", "0,50", "2,A"}, 5));
     QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A"}, 2));
-    m_scratch->moveToFreshFolder();
+    m_sandbox->restart();
     QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList({"1,A", "2"}));
     QSettings file(StorePath::macroFile(kMacro), QSettings::IniFormat);
     QVERIFY(!file.contains(SettingKey::macroStepKey(1)));
@@ -183,8 +180,8 @@ void TestMacroLibrary::refusesUnsafeMacroNames()
 {
     QFETCH(QString, name);
     QVERIFY(m_macros->createMacroIni(kMacro, 0));
-    m_chooser.answer = m_scratch->root() + QStringLiteral("/modules/setting/pD.bin");
-    const auto before = m_scratch->snapshot();
+    m_chooser.answer = m_sandbox->path() + QStringLiteral("/modules/setting/pD.bin");
+    const auto before = m_sandbox->snapshot();
     constexpr int kRefusingCalls = 8;
     for (int call = 0; call < kRefusingCalls; ++call)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^refusing macro name")));
@@ -197,7 +194,7 @@ void TestMacroLibrary::refusesUnsafeMacroNames()
     QVERIFY(!m_macros->loadMacroFile(name));
     QVERIFY(!m_macros->saveMacroFile(name));
     QCOMPARE(m_chooser.calls, 0);
-    QVERIFY(m_scratch->snapshot() == before);
+    QVERIFY(m_sandbox->snapshot() == before);
 }
 
 void TestMacroLibrary::acceptsOrdinaryMacroNames()
@@ -264,50 +261,41 @@ void TestMacroLibrary::deleteRestoresFactoryButtonsInProfilesZeroToFive()
     QVERIFY(!m_store->profileSettings(1)->contains(SettingKey::keyMatrixKey(5)));
 }
 
-void TestMacroLibrary::importsAndExportsByteForByte()
+void TestMacroLibrary::exportsByteForByte()
 {
     QVERIFY(m_macros->createMacroIni(kMacro, 0));
     QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A", "0,120", "2,A"}, 3));
-    const QString exported = m_scratch->root() + QStringLiteral("/out.mc");
+    const QString exported = m_sandbox->path() + QStringLiteral("/out.mc");
     writeBytes(exported, "an older export");
     m_chooser.answer = exported;
     QVERIFY(m_macros->saveMacroFile(kMacro));
     QCOMPARE(m_chooser.lastCaption, QStringLiteral("Save File"));
     QCOMPARE(m_chooser.lastFilter, QStringLiteral("Macro(*.mc)"));
     QCOMPARE(readBytes(exported), readBytes(StorePath::macroFile(kMacro)));
-
-    QVERIFY(m_macros->loadMacroFile(QStringLiteral("Macro_1")));
-    QCOMPARE(m_chooser.lastCaption, QStringLiteral("Open File"));
-    QCOMPARE(readBytes(StorePath::macroFile(QStringLiteral("Macro_1"))), readBytes(exported));
-
-    m_chooser.answer.clear();
-    QVERIFY(!m_macros->loadMacroFile(QStringLiteral("Macro_2")));
-    QVERIFY(!QFile::exists(StorePath::macroFile(QStringLiteral("Macro_2"))));
-    m_chooser.answer = m_scratch->root() + QStringLiteral("/missing.mc");
-    QVERIFY(!m_macros->loadMacroFile(QStringLiteral("Macro_2")));
-    QVERIFY(!QFile::exists(StorePath::macroFile(QStringLiteral("Macro_2"))));
 }
 
-void TestMacroLibrary::importNeverReplacesExistingMacro()
+void TestMacroLibrary::importsByteForByte()
 {
-    QVERIFY(m_macros->createMacroIni(kMacro, 0));
-    const QByteArray before = readBytes(StorePath::macroFile(kMacro));
-    const QString source = m_scratch->root() + QStringLiteral("/in.mc");
+    const QString source = m_sandbox->path() + QStringLiteral("/windows.mc");
     writeBytes(source, kWindowsMacro);
-    m_chooser.answer = source;
-    QVERIFY(!m_macros->loadMacroFile(kMacro));
-    QCOMPARE(readBytes(StorePath::macroFile(kMacro)), before);
-}
-
-void TestMacroLibrary::importsMacroWrittenByWindowsBuild()
-{
-    const QString source = m_scratch->root() + QStringLiteral("/windows.mc");
-    writeBytes(source, kWindowsMacro);
-    m_chooser.answer = source;
     const QString name = QStringLiteral("宏一");
+    for (const QString &answer : {QString(), m_sandbox->path() + QStringLiteral("/missing.mc")}) {
+        m_chooser.answer = answer;
+        QVERIFY(!m_macros->loadMacroFile(name));
+        QVERIFY(!QFile::exists(StorePath::macroFile(name)));
+    }
+    m_chooser.answer = source;
     QVERIFY(m_macros->loadMacroFile(name));
+    QCOMPARE(m_chooser.lastCaption, QStringLiteral("Open File"));
+    QCOMPARE(m_chooser.lastFilter, QStringLiteral("Macro(*.mc)"));
     QCOMPARE(readBytes(StorePath::macroFile(name)), kWindowsMacro);
     QCOMPARE(m_macros->loadMacroIni(name), QStringList({"1,A", "2,回车", "3"}));
+
+    // An import never replaces an existing macro.
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    const QByteArray before = readBytes(StorePath::macroFile(kMacro));
+    QVERIFY(!m_macros->loadMacroFile(kMacro));
+    QCOMPARE(readBytes(StorePath::macroFile(kMacro)), before);
 }
 
 QTEST_GUILESS_MAIN(TestMacroLibrary)

@@ -1,9 +1,9 @@
 #include "atomicfilecopy.h"
-#include "filechooser.h"
+#include "fakefilechooser.h"
 #include "keycatalogue.h"
+#include "modulessandbox.h"
 #include "settingsstore.h"
 #include "storepaths.h"
-#include "storetestsupport.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -47,7 +47,7 @@ private slots:
     void init();
     void cleanup();
 
-    void readsDeviceFlagsOnce();
+    void resetApconfigKeepsDeviceFlags();
     void valuesReadBackAsText_data();
     void valuesReadBackAsText();
     void addressesTheCurrentProfile();
@@ -55,32 +55,30 @@ private slots:
     void copiesProfilesBothWays();
     void resetsProfileToFactoryFile();
     void importsProfileByteForByte();
-    void importsProfileWrittenByWindowsBuild();
     void exportsProfileByteForByte();
     void failedImportKeepsOldProfile_data();
     void failedImportKeepsOldProfile();
     void replacementAlwaysLooksNewer();
-    void resetApconfigRestoresFactoryCopy();
     void resetApconfigWithoutFactoryCopyKeepsFile();
 
 private:
-    std::unique_ptr<ScratchModules> m_scratch;
+    std::unique_ptr<ModulesSandbox> m_sandbox;
     FakeFileChooser m_chooser;
 };
 
 void TestSettingsStore::init()
 {
-    m_scratch = std::make_unique<ScratchModules>();
-    QVERIFY(m_scratch->isValid());
+    m_sandbox = std::make_unique<ModulesSandbox>();
+    QVERIFY(m_sandbox->isValid());
     m_chooser = FakeFileChooser();
 }
 
 void TestSettingsStore::cleanup()
 {
-    m_scratch.reset();
+    m_sandbox.reset();
 }
 
-void TestSettingsStore::readsDeviceFlagsOnce()
+void TestSettingsStore::resetApconfigKeepsDeviceFlags()
 {
     const QByteArray flags = "[mouse]\nisColorful=false\nisGun=true\nicType=560\nis55328=true\n";
     writeBytes(StorePath::kGlobal, flags);
@@ -91,9 +89,15 @@ void TestSettingsStore::readsDeviceFlagsOnce()
     QCOMPARE(store.icType(), QStringLiteral("560"));
     QVERIFY(store.is560Family());
     QVERIFY(store.is55328());
+    store.setGlobalData(SettingKey::kProfileNo, 4);
 
-    QVERIFY(store.resetApconfig());
+    for (int reset = 0; reset < 2; ++reset) {
+        QVERIFY(store.resetApconfig());
+        QCOMPARE(readBytes(StorePath::kGlobal), readBytes(StorePath::kGlobalFactory));
+    }
+    QVERIFY(!store.getGlobalData(SettingKey::kProfileNo).isValid());
     QCOMPARE(store.getGlobalData(SettingKey::kIcType).toString(), QStringLiteral("553"));
+    // The device flags are read once, at start.
     QCOMPARE(store.icType(), QStringLiteral("560"));
     QVERIFY(store.isGun());
 }
@@ -118,7 +122,7 @@ void TestSettingsStore::valuesReadBackAsText()
         store.setCurrentProfile(1);
         store.setData(kMarkerKey, written);
     }
-    m_scratch->moveToFreshFolder();
+    m_sandbox->restart();
     SettingsStore restarted;
     restarted.setCurrentProfile(1);
     const QVariant value = restarted.getData(kMarkerKey, false);
@@ -129,7 +133,7 @@ void TestSettingsStore::valuesReadBackAsText()
 void TestSettingsStore::addressesTheCurrentProfile()
 {
     appendMarker(StorePath::kFactoryProfile, "factory");
-    const auto before = m_scratch->snapshot();
+    const auto before = m_sandbox->snapshot();
     {
         SettingsStore store;
         QVERIFY(store.setCurrentProfile(3));
@@ -139,7 +143,7 @@ void TestSettingsStore::addressesTheCurrentProfile()
         QVERIFY(!store.getData(QStringLiteral("test/absent"), false).isValid());
         QVERIFY(store.getDataList(QStringLiteral("test/absent"), true).isEmpty());
     }
-    const auto after = m_scratch->snapshot();
+    const auto after = m_sandbox->snapshot();
     QCOMPARE(after.size(), before.size());
     for (size_t i = 0; i < after.size(); ++i) {
         const bool isProfile4 = after[i].first.endsWith(QStringLiteral("/p4.bin"));
@@ -150,8 +154,8 @@ void TestSettingsStore::addressesTheCurrentProfile()
 
 void TestSettingsStore::refusesProfileNumbersOutOfRange()
 {
-    m_chooser.answer = m_scratch->root() + QStringLiteral("/out.pf");
-    const auto before = m_scratch->snapshot();
+    m_chooser.answer = m_sandbox->path() + QStringLiteral("/out.pf");
+    const auto before = m_sandbox->snapshot();
     {
         SettingsStore store(&m_chooser);
         store.setCurrentProfile(2);
@@ -167,7 +171,7 @@ void TestSettingsStore::refusesProfileNumbersOutOfRange()
         QCOMPARE(store.currentProfile(), 2);
     }
     QCOMPARE(m_chooser.calls, 0);
-    QVERIFY(m_scratch->snapshot() == before);
+    QVERIFY(m_sandbox->snapshot() == before);
 }
 
 void TestSettingsStore::copiesProfilesBothWays()
@@ -204,25 +208,33 @@ void TestSettingsStore::resetsProfileToFactoryFile()
 
 void TestSettingsStore::importsProfileByteForByte()
 {
-    const QString source = m_scratch->root() + QStringLiteral("/chosen.pf");
-    writeBytes(source, "[test]\nmarker=imported\n");
+    const QString source = m_sandbox->path() + QStringLiteral("/chosen.pf");
+    const QByteArray imported = kWindowsProfile + "\r\n[test]\r\nmarker=imported\r\n";
+    writeBytes(source, imported);
     {
         SettingsStore store(&m_chooser);
-        const auto before = m_scratch->snapshot();
+        const auto before = m_sandbox->snapshot();
         QVERIFY(!store.loadProfile(2));   // cancelled
         QVERIFY(!store.saveProfile(2));
-        QVERIFY(m_scratch->snapshot() == before);
+        QVERIFY(m_sandbox->snapshot() == before);
 
         m_chooser.answer = source;
         QVERIFY(store.loadProfile(2));
         QCOMPARE(m_chooser.lastCaption, QStringLiteral("Open File"));
         QCOMPARE(m_chooser.lastFilter, QStringLiteral("Profile(*.pf)"));
         QCOMPARE(m_chooser.lastStartFolder, desktopFolder());
-        QCOMPARE(profileBytes(2), readBytes(source));
+        QCOMPARE(profileBytes(2), imported);
 
         // The new store keeps its place: profile 2 is still p3.bin.
         store.setCurrentProfile(2);
         QCOMPARE(store.getData(kMarkerKey, false).toString(), QStringLiteral("imported"));
+        QCOMPARE(store.getData(SettingKey::kReportRate, false).toInt(), 1);
+        QCOMPARE(store.getDataList(SettingKey::kDpiValueArray, false).size(), SettingKey::kDpiStageCount);
+        QCOMPARE(store.getDataList(SettingKey::kDpiValueArray, false).at(2).toInt(), 1600);
+        QCOMPARE(store.getData(SettingKey::keyMatrixKey(3), false).toStringList(),
+                 QStringList({"4", "0", "3", "0"}));
+        QCOMPARE(store.getData(SettingKey::macroKeyKey(3), false).toString(), QStringLiteral("宏一"));
+        QCOMPARE(store.getData(SettingKey::macroKeyKey(4), false).toString(), QStringLiteral("Café"));
         store.setData(QStringLiteral("test/after"), 7);
     }
     QVERIFY(profileBytes(2).contains("after=7"));
@@ -230,27 +242,9 @@ void TestSettingsStore::importsProfileByteForByte()
     QVERIFY(!profileBytes(3).contains("after=7"));
 }
 
-void TestSettingsStore::importsProfileWrittenByWindowsBuild()
-{
-    const QString source = m_scratch->root() + QStringLiteral("/windows.pf");
-    writeBytes(source, kWindowsProfile);
-    m_chooser.answer = source;
-    SettingsStore store(&m_chooser);
-    QVERIFY(store.loadProfile(1));
-    QCOMPARE(profileBytes(1), kWindowsProfile);
-    store.setCurrentProfile(1);
-    QCOMPARE(store.getData(SettingKey::kReportRate, false).toInt(), 1);
-    QCOMPARE(store.getDataList(SettingKey::kDpiValueArray, false).size(), SettingKey::kDpiStageCount);
-    QCOMPARE(store.getDataList(SettingKey::kDpiValueArray, false).at(2).toInt(), 1600);
-    QCOMPARE(store.getData(SettingKey::keyMatrixKey(3), false).toStringList(),
-             QStringList({"4", "0", "3", "0"}));
-    QCOMPARE(store.getData(SettingKey::macroKeyKey(3), false).toString(), QStringLiteral("宏一"));
-    QCOMPARE(store.getData(SettingKey::macroKeyKey(4), false).toString(), QStringLiteral("Café"));
-}
-
 void TestSettingsStore::exportsProfileByteForByte()
 {
-    const QString target = m_scratch->root() + QStringLiteral("/export.pf");
+    const QString target = m_sandbox->path() + QStringLiteral("/export.pf");
     writeBytes(target, "an older export that is longer than nothing at all");
     m_chooser.answer = target;
     SettingsStore store(&m_chooser);
@@ -295,21 +289,13 @@ void TestSettingsStore::replacementAlwaysLooksNewer()
     const QString target = StorePath::profileFile(0);
     const QString source = StorePath::profileFile(1);
     QCOMPARE(readBytes(target).size(), readBytes(source).size());
-    setModificationTime(target, 3600);
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
+    file.close();
     const QDateTime previous = QFileInfo(target).lastModified();
     QVERIFY(replaceWithCopy(source, target));
     QVERIFY(QFileInfo(target).lastModified() > previous);
-}
-
-void TestSettingsStore::resetApconfigRestoresFactoryCopy()
-{
-    SettingsStore store;
-    store.setGlobalData(SettingKey::kProfileNo, 4);
-    QVERIFY(store.resetApconfig());
-    QCOMPARE(readBytes(StorePath::kGlobal), readBytes(StorePath::kGlobalFactory));
-    QCOMPARE(store.getGlobalData(SettingKey::kProfileNo).toString(), QStringLiteral("0"));
-    QVERIFY(store.resetApconfig());
-    QCOMPARE(readBytes(StorePath::kGlobal), readBytes(StorePath::kGlobalFactory));
 }
 
 void TestSettingsStore::resetApconfigWithoutFactoryCopyKeepsFile()

@@ -1,13 +1,14 @@
 // Keeps the data files shipped under modules/ consistent with the code that
 // reads them and with what the scene expects of them.
 
+#include "control/keymatrix.h"
 #include "gunlibrary.h"
 #include "keycatalogue.h"
 #include "languagestrings.h"
+#include "modulessandbox.h"
 #include "namelists.h"
 #include "settingsstore.h"
 #include "storepaths.h"
-#include "storetestsupport.h"
 
 #include <QFile>
 #include <QTest>
@@ -22,7 +23,6 @@ const QStringList kLanguageGroups = {"main", "keyMatrix", "keyAssigment", "dpiSe
 const QStringList kLanguages = {"English", "ChineseSimplified"};
 const QStringList kSensorTypes = {"3050", "3360", "3389", "4090"};
 constexpr int kKeyNameCount = 133;
-constexpr int kDoubleClickCode = 0x1E;
 
 // The key table's names in code order, as the scene shows them in English.
 QStringList englishKeyNames()
@@ -67,25 +67,6 @@ QList<int> intList(const QSettings &store, const QString &key)
     return numbers(store.value(key), &allNumbers);
 }
 
-// The device form the key-matrix sender makes of a factory button (the
-// kinds a factory profile uses).
-QList<int> deviceForm(const QList<int> &scene)
-{
-    struct Translation { int sceneKind; int deviceType; };
-    static const Translation kTable[] = {{0, 1}, {5, 7}, {0xFF, 4}};
-    QList<int> device = scene;
-    const bool isDoubleClick = scene[SettingKey::kEntryKind] == 0
-        && scene[SettingKey::kEntryCode2] == kDoubleClickCode && scene[SettingKey::kEntryCode3] == 2;
-    device[SettingKey::kEntryKind] = -1;
-    for (const Translation &row : kTable) {
-        if (row.sceneKind == scene[SettingKey::kEntryKind])
-            device[SettingKey::kEntryKind] = row.deviceType;
-    }
-    if (isDoubleClick)
-        device[SettingKey::kEntryKind] = 10;
-    return device;
-}
-
 // The DPI a stage shows after the slider placed its knob for `dpi`.
 int quantisedDpi(int dpi, int minDpi, int maxDpi, int dpiBase)
 {
@@ -122,18 +103,18 @@ private slots:
     void globalFilesAgree();
 
 private:
-    std::unique_ptr<ScratchModules> m_scratch;
+    std::unique_ptr<ModulesSandbox> m_sandbox;
 };
 
 void TestShippedData::init()
 {
-    m_scratch = std::make_unique<ScratchModules>();
-    QVERIFY(m_scratch->isValid());
+    m_sandbox = std::make_unique<ModulesSandbox>();
+    QVERIFY(m_sandbox->isValid());
 }
 
 void TestShippedData::cleanup()
 {
-    m_scratch.reset();
+    m_sandbox.reset();
 }
 
 void TestShippedData::factoryProfileHoldsEveryCataloguedKey()
@@ -169,10 +150,25 @@ void TestShippedData::profilesStartAsFactoryCopies()
 
 void TestShippedData::firmwareMatrixIsDeviceFormOfButtons()
 {
+    using namespace keymatrix;
+    const SettingsStore store;
     const QSettings factory(StorePath::kFactoryProfile, QSettings::IniFormat);
+    Matrix scene{};
+    for (int button = 0; button < SettingKey::kButtonCount; ++button)
+        setEntry(scene, button, factory.value(SettingKey::keyMatrixKey(button)).toList());
+    // The sender copies button 6 onto button 7; the shipped base keeps
+    // button 7's own form, which shows with button 7 in button 6's place.
+    Matrix ownSeventh = scene;
+    std::copy_n(scene.begin() + MirroredTarget * EntrySize, EntrySize, ownSeventh.begin() + MirroredSource * EntrySize);
+    const auto family = store.is560Family() ? ControllerFamily::Hid560 : ControllerFamily::Hid553;
+    const Matrix device = translateToDevice(scene, family);
+    const Matrix deviceSeventh = translateToDevice(ownSeventh, family);
     for (int button = 0; button < SettingKey::kButtonCount; ++button) {
-        const QList<int> scene = intList(factory, SettingKey::keyMatrixKey(button));
-        QCOMPARE(intList(factory, SettingKey::fwKeyMatrixKey(button)), deviceForm(scene));
+        const Matrix& form = button == MirroredTarget ? deviceSeventh : device;
+        QList<int> expected;
+        for (int field = 0; field < EntrySize; ++field)
+            expected.append(entryByte(form, button == MirroredTarget ? MirroredSource : button, EntryField(field)));
+        QCOMPARE(intList(factory, SettingKey::fwKeyMatrixKey(button)), expected);
     }
 }
 
