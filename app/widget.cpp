@@ -138,6 +138,14 @@ void Widget::customEvent(QEvent* event)
 
 void Widget::checkDevice()
 {
+    // The timer can fire inside the event processing of a running exchange.
+    // A pass then would take over the channel mid-command (the handshake
+    // counts a busy channel as an answer, and the connect step sends its own
+    // blocks), so it waits for the exchange to end.
+    if (m_device.hidBusy) {
+        detectTimer.start();
+        return;
+    }
     Q_EMIT detectionPassStarted();
 
     // The list about to be replaced is what a running monitor reads from.

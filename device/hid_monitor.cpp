@@ -1,5 +1,7 @@
 #include "hid_thread.h"
 
+#include "pacingclock.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 
 // The connect step and the notification monitor. The monitor is the one
@@ -61,6 +63,11 @@ void Hid_Thread::runMonitor(uint index)
             Q_EMIT dpiStageNotified(stage);
             break;
         case NotifyRead::Ignored:
+            break;
+        case NotifyRead::Failed:
+            // A node that opens but fails every read at once would make this
+            // loop spin: count the failure as a read that waited its time-out.
+            clock()->sleepMs(HidProtocol::NotifyTimeoutMs);
             break;
         }
     }

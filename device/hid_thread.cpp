@@ -108,6 +108,8 @@ Hid_Thread::NotifyRead Hid_Thread::readNotification(int index, quint8* stage)
     closeHandle(notifyHandle);
     logFrame("notify in", report.data(), received);
 
+    if (received < 0)
+        return NotifyRead::Failed;
     const bool isStage = received == int(NotifySize) && report[0] == NotifyByte0
                          && report[1] == NotifyByte1;
     if (!isStage)

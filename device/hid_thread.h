@@ -60,7 +60,7 @@ public:
     // to 500 ms for a 4-byte report 06 07 xx stage, close. Safe on a pool
     // thread while the GUI thread runs commands: it touches only the entry's
     // path2 and notifyHandle.
-    enum class NotifyRead { NoHandle, Ignored, Stage };
+    enum class NotifyRead { NoHandle, Ignored, Stage, Failed };
     NotifyRead readNotification(int index, quint8* stage);
 
     // The connect step and the notification monitor (hid_monitor.cpp).

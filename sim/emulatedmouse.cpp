@@ -361,7 +361,7 @@ int EmulatedMouse::hostReadNotification(quint64 generation, quint8* data, size_t
         if (!m_notificationArrived.wait(&m_mutex, deadline))
             break;
     }
-    if (!alive(generation))
+    if (!alive(generation) || takeFault(HostCall::ReadNotification))
         return -1;
     if (m_notifications.empty())
         return 0;

@@ -23,7 +23,7 @@ public:
     enum class Interface { Command, Notification };
     enum class AnswerMode { Normal, Garbage, Silent };
     // Host calls that a test can make fail once.
-    enum class HostCall { OpenCommand, OpenNotification, SendFeature, GetFeature, Write, Read, Count };
+    enum class HostCall { OpenCommand, OpenNotification, SendFeature, GetFeature, Write, Read, ReadNotification, Count };
     // Error: the call returns -1. NoAnswer: an input read of the command
     // interface sees nothing arrive (other calls fail as with Error).
     enum class Fault { Error, NoAnswer };

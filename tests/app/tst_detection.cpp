@@ -227,6 +227,54 @@ private Q_SLOTS:
         QCOMPARE(notices[3][1].toString(), QStringLiteral("DPI Switch to "));
     }
 
+    // With no notification interface nothing watches the mouse, so device
+    // changes still start passes; one may fall due while a command is inside
+    // its exchange. It must wait, not take over the channel mid-command.
+    void passWaitsForARunningExchange()
+    {
+        DetectionRig rig;
+        EmulatedMouse::Config config;
+        config.notification.present = false;
+        EmulatedMouse* mouse = rig.addMouse(config);
+        rig.configure({ListedDevice{}});
+        Widget& w = rig.window();
+        QSignalSpy notices(&w, &Widget::noticeShown);
+        w.checkDevice();
+        QTRY_VERIFY(!w.device().monitorRunning);
+        mouse->clearRecords();
+
+        w.detectionTimer().setInterval(0);
+        w.deviceChangeNotice(); // due at the first event processing
+        QVariantList buttons;
+        for (int i = 0; i < 16; ++i)
+            buttons << 0 << 0 << 0xF0 << 0;
+        w.view()->mouseSetKeyMatrix(buttons, true, {});
+
+        QCOMPARE(DetectionRig::commands(mouse).left(2), QStringLiteral("12"));
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(mouse->protocolErrors().isEmpty());
+        QTRY_COMPARE(notices.size(), 2); // the pass ran after the command
+        QCOMPARE(DetectionRig::commands(mouse), QStringLiteral("12 00 83 03"));
+    }
+
+    void failingNotificationReadsDoNotSpin()
+    {
+        DetectionRig rig;
+        EmulatedMouse* mouse = rig.addMouse();
+        rig.configure({ListedDevice{}});
+        Widget& w = rig.window();
+        w.checkDevice();
+        QVERIFY(w.device().monitorRunning);
+        rig.clock.clearSleeps();
+        mouse->failNext(EmulatedMouse::HostCall::ReadNotification);
+        QTRY_VERIFY(rig.clock.sleeps().contains(500));
+        QVERIFY(w.device().monitorRunning); // a failed read is not a removal
+
+        QSignalSpy notices(&w, &Widget::noticeShown);
+        mouse->pressDpiButton(2);
+        QTRY_COMPARE(notices.size(), 1);
+    }
+
     void rootFunctionsByName()
     {
         DetectionRig rig;
