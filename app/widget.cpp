@@ -7,6 +7,7 @@
 #include "myqquickview.h"
 #include "ui_controler.h"
 #include "userevent.h"
+#include "widgetevents.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -36,6 +37,7 @@ const char TRAY_ICON_FILE[] = "./modules/img/logo.ico";
 
 Widget::Widget(QWidget* parent)
     : QWidget(parent)
+    , m_events(new WidgetEvents(this))
 {
     m_device.owner = this;
 
@@ -66,7 +68,9 @@ Widget::~Widget()
     // The monitor ends within one read time-out; the device object must not
     // go away under it.
     m_device.monitorFuture.waitForFinished();
-    m_controller->deleteLater();
+    // Deleted at once rather than scheduled: the event loop has ended by now,
+    // so a deferred deletion would never happen.
+    delete m_controller;
 }
 
 myQQuickView* Widget::view() const
@@ -146,7 +150,7 @@ void Widget::checkDevice()
         detectTimer.start();
         return;
     }
-    Q_EMIT detectionPassStarted();
+    Q_EMIT m_events->detectionPassStarted();
 
     // The list about to be replaced is what a running monitor reads from.
     m_device.stopMonitor();
@@ -160,12 +164,12 @@ void Widget::checkDevice()
             continue;
         if (m_device.chkDeviceIsEnCode(j)) {
             runConnectSequence();
-            Q_EMIT detectionPassFinished(true);
+            Q_EMIT m_events->detectionPassFinished(true);
             return;
         }
     }
     runDisconnectSequence();
-    Q_EMIT detectionPassFinished(false);
+    Q_EMIT m_events->detectionPassFinished(false);
 }
 
 void Widget::runConnectSequence()
@@ -203,7 +207,7 @@ void Widget::showNotice(const QString& text)
     const QString title = QStringLiteral("Info");
     trayIcon->showMessage(title, text, QSystemTrayIcon::Information, NOTICE_MS);
     qCDebug(lcWidget) << "notice:" << title << text;
-    Q_EMIT noticeShown(title, text);
+    Q_EMIT m_events->noticeShown(title, text);
 }
 
 void Widget::runDisconnectSequence()

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class DeviceChangeWatcher;
+class WidgetEvents;
 class Ui_Controler;
 class myQQuickView;
 
@@ -32,6 +33,7 @@ public:
     myQQuickView* view() const;
     QSystemTrayIcon* tray() const { return trayIcon; }
     QTimer& detectionTimer() { return detectTimer; }
+    WidgetEvents* events() const { return m_events; }
 
     void startUi();
 
@@ -43,13 +45,6 @@ public Q_SLOTS:
     void checkDevice();
     void exitSYS();
     void receiveMessage(QString message);
-
-Q_SIGNALS:
-    // Around every detection pass; tests and diagnostics follow passes here.
-    void detectionPassStarted();
-    void detectionPassFinished(bool connected);
-    // Every tray balloon, as shown.
-    void noticeShown(const QString& title, const QString& text);
 
 protected:
     void customEvent(QEvent* event) override;
@@ -70,4 +65,5 @@ private:
     Hid_Thread m_device;
     QSystemTrayIcon* trayIcon = nullptr;
     DeviceChangeWatcher* m_watcher = nullptr;
+    WidgetEvents* m_events = nullptr;
 };

@@ -4,6 +4,7 @@
 // private copy of the shipped data folder.
 #include "app/myqquickview.h"
 #include "app/widget.h"
+#include "app/widgetevents.h"
 #include "sandbox.h"
 #include "sim/emulatedmouse.h"
 #include "sim/simbackend.h"

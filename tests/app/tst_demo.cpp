@@ -4,6 +4,7 @@
 #include "app/entry.h"
 #include "app/myqquickview.h"
 #include "app/widget.h"
+#include "app/widgetevents.h"
 
 #include <QAction>
 #include <QQuickItem>
@@ -27,12 +28,12 @@ private Q_SLOTS:
         StartupHooks hooks;
         hooks.widgetCreated = [&](Widget& w) {
             demo.install(w);
-            QObject::connect(&w, &Widget::noticeShown, [&](const QString&, const QString& text) {
+            QObject::connect(w.events(), &WidgetEvents::noticeShown, [&](const QString&, const QString& text) {
                 notices << text;
                 if (notices.size() == 2)
                     QTimer::singleShot(0, &w, &Widget::exitSYS);
             });
-            QObject::connect(&w, &Widget::detectionPassFinished, [&](bool ok) {
+            QObject::connect(w.events(), &WidgetEvents::detectionPassFinished, [&](bool ok) {
                 connected = ok;
                 viewEnabled = w.view()->isEnabled();
                 // Press the emulated button once the scene has started.

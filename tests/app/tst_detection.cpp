@@ -40,7 +40,7 @@ private Q_SLOTS:
         rig.configure({ListedDevice{}}, icType, gun);
 
         Widget& w = rig.window();
-        QSignalSpy notices(&w, &Widget::noticeShown);
+        QSignalSpy notices(w.events(), &WidgetEvents::noticeShown);
         w.view()->setEnabled(false);
         w.checkDevice();
 
@@ -134,7 +134,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(QStringLiteral("modules/setting/apConfig.bin")));
         w.show();
         deviceConnected = true;
-        QSignalSpy finished(&w, &Widget::detectionPassFinished);
+        QSignalSpy finished(w.events(), &WidgetEvents::detectionPassFinished);
         w.checkDevice();
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished[0][0].toBool(), false);
@@ -151,7 +151,7 @@ private Q_SLOTS:
         rig.addMouse(config);
         rig.configure({ListedDevice{}});
         Widget& w = rig.window();
-        QSignalSpy notices(&w, &Widget::noticeShown);
+        QSignalSpy notices(w.events(), &WidgetEvents::noticeShown);
         w.checkDevice();
         QVERIFY(deviceConnected);
         QCOMPARE(notices.size(), 1);
@@ -180,7 +180,7 @@ private Q_SLOTS:
         // Notices fold into one pass after the last one.
         mouse->replug();
         w.detectionTimer().setInterval(60);
-        QSignalSpy passes(&w, &Widget::detectionPassFinished);
+        QSignalSpy passes(w.events(), &WidgetEvents::detectionPassFinished);
         for (int i = 0; i < 3; ++i) {
             w.deviceChangeNotice();
             QTest::qWait(20);
@@ -205,7 +205,7 @@ private Q_SLOTS:
         QTRY_COMPARE(rig.sceneCalls().size(), 2);
         QCOMPARE(w.view()->getLangStrings(QStringLiteral("other"), QStringLiteral("English")).size(), 8);
 
-        QSignalSpy notices(&w, &Widget::noticeShown);
+        QSignalSpy notices(w.events(), &WidgetEvents::noticeShown);
         mouse->pressDpiButton(3);
         QTRY_COMPARE(notices.size(), 1);
         QCOMPARE(notices[0][1].toString(), QStringLiteral("DPI Switch to 3 "));
@@ -238,7 +238,7 @@ private Q_SLOTS:
         EmulatedMouse* mouse = rig.addMouse(config);
         rig.configure({ListedDevice{}});
         Widget& w = rig.window();
-        QSignalSpy notices(&w, &Widget::noticeShown);
+        QSignalSpy notices(w.events(), &WidgetEvents::noticeShown);
         w.checkDevice();
         QTRY_VERIFY(!w.device().monitorRunning);
         mouse->clearRecords();
@@ -270,7 +270,7 @@ private Q_SLOTS:
         QTRY_VERIFY(rig.clock.sleeps().contains(500));
         QVERIFY(w.device().monitorRunning); // a failed read is not a removal
 
-        QSignalSpy notices(&w, &Widget::noticeShown);
+        QSignalSpy notices(w.events(), &WidgetEvents::noticeShown);
         mouse->pressDpiButton(2);
         QTRY_COMPARE(notices.size(), 1);
     }

@@ -3,6 +3,7 @@
 // and ending with status 0 through the tray's quit.
 #include "app/entry.h"
 #include "app/widget.h"
+#include "app/widgetevents.h"
 
 #include <QDir>
 #include <QTest>
@@ -23,8 +24,8 @@ private Q_SLOTS:
         StartupHooks hooks;
         hooks.widgetCreated = [&](Widget& w) {
             workingDirectory = QDir::currentPath();
-            QObject::connect(&w, &Widget::detectionPassStarted, [&] { visibleDuringPass = w.isVisible(); });
-            QObject::connect(&w, &Widget::detectionPassFinished, [&] {
+            QObject::connect(w.events(), &WidgetEvents::detectionPassStarted, [&] { visibleDuringPass = w.isVisible(); });
+            QObject::connect(w.events(), &WidgetEvents::detectionPassFinished, [&] {
                 visibleAfterPass = w.isVisible();
                 // Hidden is not ended: the loop keeps running until "Quit".
                 QTimer::singleShot(300, &w, [&] {
