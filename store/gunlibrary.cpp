@@ -73,7 +73,7 @@ bool GunLibrary::modifyGundata(const QVariant &modifyType, const QVariantList &s
 QVariantList GunLibrary::getGunData(const QVariant &name) const
 {
     const auto guns = openGunFile();
-    return guns ? guns->value(gunKey(name)).toList() : QVariantList();
+    return guns ? iniList(guns->value(gunKey(name))) : QVariantList();
 }
 
 QStringList GunLibrary::getGunDataKey() const

@@ -22,3 +22,11 @@ QString iniText(const QVariant &value)
         return value.toStringList().join(QLatin1Char(','));
     return value.toString();
 }
+
+QVariantList iniList(const QVariant &value)
+{
+    const int type = value.typeId();
+    if (type == QMetaType::QVariantList || type == QMetaType::QStringList)
+        return value.toList();
+    return {};
+}

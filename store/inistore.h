@@ -15,3 +15,7 @@ bool flushIniStore(QSettings &store);
 // A stored text as one string. An unquoted comma makes the INI reader split
 // a text into a list; joining it again keeps the text instead of dropping it.
 QString iniText(const QVariant &value);
+
+// A stored list. A single stored text is not a list: it gives an empty list
+// rather than its characters one by one.
+QVariantList iniList(const QVariant &value);

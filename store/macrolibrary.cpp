@@ -20,6 +20,9 @@ namespace {
 constexpr int kCreatedTotal = 0;
 constexpr int kCreatedRepeat = 1;
 constexpr int kCreatedDid = -1;
+// Far beyond what the editor makes (a macro fits 128 bytes on the mouse); a
+// larger "total" comes from a damaged or foreign file.
+constexpr int kMaxMacroSteps = 1000;
 const QString kAbsentValue = QStringLiteral("0");
 
 QString macroFilter()
@@ -93,7 +96,14 @@ QStringList MacroLibrary::loadMacroIni(const QVariant &name) const
     if (path.isEmpty() || !QFile::exists(path))
         return {};
     const auto macro = openIniStore(path);
-    const int total = macro->value(SettingKey::kMacroTotal).toInt();
+    int total = macro->value(SettingKey::kMacroTotal).toInt();
+    if (total > kMaxMacroSteps) {
+        // A damaged or foreign file; reading billions of absent steps would
+        // hang the program.
+        qCWarning(lcStore) << "macro" << name.toString() << "claims" << total << "steps; reading"
+                           << kMaxMacroSteps;
+        total = kMaxMacroSteps;
+    }
     QStringList result;
     for (int step = 0; step < total; ++step)
         result.append(iniText(macro->value(SettingKey::macroStepKey(step), kAbsentValue)));
@@ -150,7 +160,7 @@ void MacroLibrary::deleteMacroUpdateProfile(const QVariant &macroName)
         QSettings *store = m_store.profileSettings(profile);
         for (int button = 0; button < SettingKey::kButtonCount; ++button) {
             const QString key = SettingKey::keyMatrixKey(button);
-            const QVariantList entry = store->value(key).toList();
+            const QVariantList entry = iniList(store->value(key));
             if (entry.size() <= SettingKey::kEntryCode2
                 || entry[SettingKey::kEntryKind].toInt() != SettingKey::kMacroKind)
                 continue;

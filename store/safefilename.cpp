@@ -33,7 +33,7 @@ bool hasRefusedCharacter(const QString &stem)
 bool isSafeFileStem(const QString &stem)
 {
     return !stem.trimmed().isEmpty()
-        && !stem.contains(QStringLiteral(".."))
+        && stem != QLatin1String(".") && stem != QLatin1String("..")
         && stem.toUtf8().size() <= kMaxStemBytes
         && !hasRefusedCharacter(stem)
         && !isWindowsDeviceName(stem);

@@ -69,7 +69,7 @@ QVariant SettingsStore::getData(const QVariant &key, bool isRecovery) const
 
 QVariantList SettingsStore::getDataList(const QVariant &key, bool isRecovery) const
 {
-    return getData(key, isRecovery).toList();
+    return iniList(getData(key, isRecovery));
 }
 
 QVariant SettingsStore::getGlobalData(const QVariant &key) const
