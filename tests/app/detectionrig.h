@@ -5,7 +5,7 @@
 #include "app/myqquickview.h"
 #include "app/widget.h"
 #include "app/widgetevents.h"
-#include "sandbox.h"
+#include "modulessandbox.h"
 #include "sim/emulatedmouse.h"
 #include "sim/simbackend.h"
 #include "sim/virtualclock.h"

@@ -3,7 +3,7 @@
 #include "app/userevent.h"
 #include "app/widget.h"
 #include "app/widgetevents.h"
-#include "sandbox.h"
+#include "modulessandbox.h"
 
 #include <QAction>
 #include <QMenu>

@@ -56,6 +56,7 @@ private slots:
     void nameListFillerRule();
     void nameListFillerSurvivesRestart();
     void savingFewerStepsDropsOldOnes();
+    void damagedStepCountIsCapped();
     void missingMacroFileIsNotCreated();
     void refusesUnsafeMacroNames_data();
     void refusesUnsafeMacroNames();
@@ -150,6 +151,21 @@ void TestMacroLibrary::savingFewerStepsDropsOldOnes()
     QCOMPARE(file.value(SettingKey::kMacroDid).toInt(), -1);
 }
 
+void TestMacroLibrary::damagedStepCountIsCapped()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    {
+        QSettings file(StorePath::macroFile(kMacro), QSettings::IniFormat);
+        file.setValue(SettingKey::kMacroTotal, 2000000000);
+        file.setValue(SettingKey::macroStepKey(0), QStringLiteral("1,A"));
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("claims 2000000000 steps")));
+    const QStringList steps = m_macros->loadMacroIni(kMacro);
+    QCOMPARE(steps.size(), 1000 + 1); // the steps read, then the repeat count
+    QCOMPARE(steps.first(), QStringLiteral("1,A"));
+    QCOMPARE(steps.last(), QStringLiteral("1"));
+}
+
 void TestMacroLibrary::missingMacroFileIsNotCreated()
 {
     QVERIFY(!m_macros->saveMacroIni(kMacro, {"1,A"}, 1));
@@ -199,7 +215,7 @@ void TestMacroLibrary::refusesUnsafeMacroNames()
 
 void TestMacroLibrary::acceptsOrdinaryMacroNames()
 {
-    const QStringList names = {"Macro_12", "宏一", "fast reload", "v1.2", "a,b"};
+    const QStringList names = {"Macro_12", "宏一", "fast reload", "v1.2", "a,b", "Burst...", ".hidden"};
     for (const QString &name : names) {
         QVERIFY(m_macros->createMacroIni(name, 0));
         QVERIFY(QFile::exists(QStringLiteral("modules/macro/") + name + QStringLiteral(".bin")));

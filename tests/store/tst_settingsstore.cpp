@@ -128,6 +128,9 @@ void TestSettingsStore::valuesReadBackAsText()
     const QVariant value = restarted.getData(kMarkerKey, false);
     QCOMPARE(value.typeId(), readBack.typeId());
     QCOMPARE(value, readBack);
+    // Read as a list, one stored text is no list at all, not its characters.
+    const QVariantList asList = restarted.getDataList(kMarkerKey, false);
+    QCOMPARE(asList.isEmpty(), readBack.typeId() != QMetaType::QStringList);
 }
 
 void TestSettingsStore::addressesTheCurrentProfile()

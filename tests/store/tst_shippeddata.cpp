@@ -233,14 +233,9 @@ void TestShippedData::keyCodeGroupListsKeyNamesInTableOrder()
     const QStringList english = LanguageStrings::getLangStrings(QStringLiteral("keyCode"), kLanguages[0]);
     QCOMPARE(english.size(), kKeyNameCount);
     QCOMPARE(english, englishKeyNames());
-    const QStringList chinese = LanguageStrings::getLangStrings(QStringLiteral("keyCode"), kLanguages[1]);
-    QCOMPARE(chinese.size(), kKeyNameCount);
-    // Names map back to codes by first match: a translation may not merge
-    // two keys that English keeps apart.
-    for (int i = 0; i < kKeyNameCount; ++i) {
-        QVERIFY(!chinese[i].isEmpty());
-        QCOMPARE(chinese.indexOf(chinese[i]) == i, english.indexOf(english[i]) == i);
-    }
+    // Macro steps store key names and turn them back into codes through
+    // this table, so a macro must read the same in every language.
+    QCOMPARE(LanguageStrings::getLangStrings(QStringLiteral("keyCode"), kLanguages[1]), english);
 }
 
 void TestShippedData::nameListsParse()
