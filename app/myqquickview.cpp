@@ -48,10 +48,9 @@ myQQuickView::myQQuickView(QWidget* parent)
     // The window is translucent; the scene paints its own background.
     setClearColor(Qt::transparent);
 
-    auto chooser = new SwitchableChooser(m_dialogs.get());
-    m_fileChooser = chooser;
-    m_store = std::make_unique<SettingsStore>(chooser);
-    m_macros = std::make_unique<MacroLibrary>(*m_store, chooser);
+    m_fileChooser = std::make_unique<SwitchableChooser>(m_dialogs.get());
+    m_store = std::make_unique<SettingsStore>(m_fileChooser.get());
+    m_macros = std::make_unique<MacroLibrary>(*m_store, m_fileChooser.get());
     m_guns = std::make_unique<GunLibrary>(*m_store);
 
     isColorful = m_store->isColorful();
@@ -60,14 +59,8 @@ myQQuickView::myQQuickView(QWidget* parent)
     is55328 = m_store->is55328();
 }
 
-myQQuickView::~myQQuickView()
-{
-    m_controller.reset();
-    m_guns.reset();
-    m_macros.reset();
-    m_store.reset();
-    delete m_fileChooser;
-}
+// Members go in reverse order: the libraries before the store they use.
+myQQuickView::~myQQuickView() = default;
 
 void myQQuickView::setDevice(Hid_Thread* device)
 {
@@ -77,7 +70,7 @@ void myQQuickView::setDevice(Hid_Thread* device)
 
 void myQQuickView::setFileChooser(FileChooser* chooser)
 {
-    static_cast<SwitchableChooser*>(m_fileChooser)->setTarget(chooser ? chooser : m_dialogs.get());
+    static_cast<SwitchableChooser*>(m_fileChooser.get())->setTarget(chooser ? chooser : m_dialogs.get());
 }
 
 // ---- shell --------------------------------------------------------------

@@ -107,7 +107,7 @@ protected:
 private:
     Hid_Thread* m_device = nullptr;
     std::unique_ptr<FileChooser> m_dialogs;
-    FileChooser* m_fileChooser = nullptr;
+    std::unique_ptr<FileChooser> m_fileChooser; // forwards to m_dialogs or a test's chooser
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<MacroLibrary> m_macros;
     std::unique_ptr<GunLibrary> m_guns;

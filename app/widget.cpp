@@ -64,10 +64,9 @@ Widget::Widget(QWidget* parent)
 
 Widget::~Widget()
 {
-    m_device.monitorRunning = false;
     // The monitor ends within one read time-out; the device object must not
     // go away under it.
-    m_device.monitorFuture.waitForFinished();
+    m_device.stopMonitor();
     // Deleted at once rather than scheduled: the event loop has ended by now,
     // so a deferred deletion would never happen.
     delete m_controller;

@@ -1,6 +1,7 @@
 // Detection passes, the connect and disconnect sequences and the
 // notification monitor, against emulated mice.
 #include "detectionrig.h"
+#include "fakefilechooser.h"
 #include "store/languagestrings.h"
 
 #include <QSignalSpy>
@@ -302,6 +303,26 @@ private Q_SLOTS:
         view->detectMouse(true, 0xF0, 0, 0);
         QCoreApplication::processEvents();
         QVERIFY(!view->rootObject()->property("calls").isValid());
+    }
+
+    // The view's slots reach the store: profile addressing, then an export
+    // through the chooser a test puts in place of the dialogs.
+    void viewSlotsReachTheStore()
+    {
+        DetectionRig rig;
+        myQQuickView* view = rig.window().view();
+        view->setCurrentProfile(3);
+        view->setData(QStringLiteral("mouse/reportRate"), 1);
+        QCOMPARE(view->getData(QStringLiteral("mouse/reportRate"), false).toInt(), 1);
+        QCOMPARE(view->getData(QStringLiteral("mouse/reportRate"), true), QVariant(QStringLiteral("2")));
+
+        FakeFileChooser chooser;
+        chooser.answer = rig.sandbox.path() + QStringLiteral("/exported.pf");
+        view->setFileChooser(&chooser);
+        view->saveProfile(3);
+        QCOMPARE(chooser.calls, 1);
+        QCOMPARE(readBytes(chooser.answer), readBytes(QStringLiteral("modules/setting/p4.bin")));
+        QVERIFY(readBytes(chooser.answer).contains("reportRate=1"));
     }
 
     void resetApconfigTwice()
