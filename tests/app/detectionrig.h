@@ -63,6 +63,15 @@ public:
         return *m_window;
     }
 
+    // One listed, answering mouse, connected by a first detection pass.
+    EmulatedMouse* connectMouse(const EmulatedMouse::Config& config = {})
+    {
+        EmulatedMouse* mouse = addMouse(config);
+        configure({ListedDevice{}});
+        window().checkDevice();
+        return mouse;
+    }
+
     QStringList sceneCalls() { return window().view()->rootObject()->property("calls").toStringList(); }
 
     // Command bytes of the blocks a mouse received, as hex ("00 83 03").

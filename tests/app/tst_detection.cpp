@@ -164,10 +164,8 @@ private Q_SLOTS:
     void unplugAndReplug()
     {
         DetectionRig rig;
-        EmulatedMouse* mouse = rig.addMouse();
-        rig.configure({ListedDevice{}});
+        EmulatedMouse* mouse = rig.connectMouse();
         Widget& w = rig.window();
-        w.checkDevice();
         QVERIFY(w.device().monitorRunning);
         QTRY_COMPARE(rig.sceneCalls().size(), 2);
 
@@ -199,10 +197,8 @@ private Q_SLOTS:
     void dpiButtonReachesSceneAndTray()
     {
         DetectionRig rig;
-        EmulatedMouse* mouse = rig.addMouse();
-        rig.configure({ListedDevice{}});
+        EmulatedMouse* mouse = rig.connectMouse();
         Widget& w = rig.window();
-        w.checkDevice();
         QTRY_COMPARE(rig.sceneCalls().size(), 2);
         QCOMPARE(w.view()->getLangStrings(QStringLiteral("other"), QStringLiteral("English")).size(), 8);
 
@@ -261,10 +257,8 @@ private Q_SLOTS:
     void failingNotificationReadsDoNotSpin()
     {
         DetectionRig rig;
-        EmulatedMouse* mouse = rig.addMouse();
-        rig.configure({ListedDevice{}});
+        EmulatedMouse* mouse = rig.connectMouse();
         Widget& w = rig.window();
-        w.checkDevice();
         QVERIFY(w.device().monitorRunning);
         rig.clock.clearSleeps();
         mouse->failNext(EmulatedMouse::HostCall::ReadNotification);
