@@ -1,4 +1,6 @@
 import QtQuick
+import "basic"
+import "controls"
 
 // Root of the scene. The native side calls these functions by name.
 Item {

@@ -1,0 +1,145 @@
+import QtQuick
+import "../basic"
+
+// Horizontal slider: a 12 x 12 knob on a 6-high track. Positions are the
+// knob's x, from knobMin to knobMax; with isScale the knob rests only on the
+// segment + 1 steps spread evenly over that range.
+Item {
+    id: slider
+
+    property int segment: 10
+    property int segmentValue: 0
+    property bool isScale: false
+    property color colorS: theme.colorOrange
+    property color trackColor: theme.colorGray1
+
+    signal valueChange(int position)
+    signal valueChangeDelay(int position)
+    signal btnClick()
+    signal dragSignal(bool isDrag)
+
+    readonly property int knobSize: 12
+    readonly property int knobMin: 3
+    readonly property int knobMax: width - 15
+    readonly property int travel: width - 18
+    // Reach of the track's click area beyond the track on every side.
+    readonly property int clickMargin: 3
+    readonly property alias knobX: knob.x
+
+    function stepPosition(i) {
+        return knobMin + i * travel / segment
+    }
+    // First step at or right of x, less tolerance; the last step otherwise.
+    function stepAt(x, tolerance) {
+        for (var i = 0; i < segment; ++i) {
+            if (stepPosition(i) + tolerance >= x)
+                return i
+        }
+        return segment
+    }
+    function clampKnob(x) {
+        return Math.max(knobMin, Math.min(knobMax, x))
+    }
+
+    function setRatioValue(r) {
+        glide.stop()
+        knob.x = Math.floor(travel * r) + 4
+        valueChange(knob.x)
+    }
+    function setIndexValue(i, isSendSignal) {
+        glide.stop()
+        knob.x = stepPosition(i)
+        segmentValue = i
+        if (isSendSignal)
+            valueChange(knob.x)
+    }
+    function setValue(x) {
+        glide.stop()
+        knob.x = x
+    }
+
+    width: 160
+    height: knobSize
+
+    Theme { id: theme }
+
+    Rectangle {
+        id: track
+        width: parent.width
+        height: 6
+        radius: 3
+        anchors.verticalCenter: parent.verticalCenter
+        color: slider.trackColor
+
+        Rectangle {
+            height: parent.height
+            radius: parent.radius
+            width: knob.x + knob.width / 2
+            color: slider.colorS
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            anchors.margins: -slider.clickMargin
+            onClicked: function (mouse) {
+                slider.btnClick()
+                var point = mapToItem(slider, mouse.x, mouse.y).x
+                var target = slider.clampKnob(point - slider.knobSize / 2)
+                if (slider.isScale) {
+                    slider.segmentValue = slider.stepAt(target, 0)
+                    target = slider.stepPosition(slider.segmentValue)
+                }
+                glide.to = target
+                glide.restart()
+            }
+        }
+    }
+
+    Image {
+        id: knob
+        objectName: "knob"
+        x: slider.knobMin
+        width: slider.knobSize
+        height: slider.knobSize
+        anchors.verticalCenter: parent.verticalCenter
+        source: theme.skinImage("index", "slide.png")
+
+        MouseArea {
+            // Where the knob was gripped, so it does not jump under the pointer.
+            property real grip: 0
+            anchors.fill: parent
+            preventStealing: true
+            onPressed: function (mouse) {
+                glide.stop()
+                grip = mouse.x
+                slider.btnClick()
+                slider.dragSignal(true)
+            }
+            onPositionChanged: function (mouse) {
+                knob.x = slider.clampKnob(knob.x + mouse.x - grip)
+                if (!slider.isScale)
+                    slider.valueChange(knob.x)
+            }
+            onReleased: {
+                if (slider.isScale) {
+                    slider.segmentValue = slider.stepAt(knob.x, 1)
+                    knob.x = slider.stepPosition(slider.segmentValue)
+                }
+                slider.valueChangeDelay(knob.x)
+                slider.dragSignal(false)
+            }
+        }
+    }
+
+    NumberAnimation {
+        id: glide
+        target: knob
+        property: "x"
+        duration: 120
+        easing.type: Easing.OutQuad
+        onFinished: {
+            slider.valueChange(knob.x)
+            slider.valueChangeDelay(knob.x)
+        }
+    }
+}

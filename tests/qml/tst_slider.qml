@@ -1,0 +1,152 @@
+import QtQuick
+import QtTest
+import "qrc:/modules/qml/controls"
+
+// Slider of 96 pixels with four segments: the knob runs 3..81 and the steps
+// sit at 3 + 19.5 * i (3, 22.5, 42, 61.5, 81).
+Item {
+    width: 200
+    height: 60
+
+    SliderButton {
+        id: slider
+        x: 20
+        y: 20
+        width: 96
+        segment: 4
+    }
+
+    SignalSpy { id: changed; target: slider; signalName: "valueChange" }
+    SignalSpy { id: delayed; target: slider; signalName: "valueChangeDelay" }
+    SignalSpy { id: clicked; target: slider; signalName: "btnClick" }
+    SignalSpy { id: dragged; target: slider; signalName: "dragSignal" }
+
+    TestCase {
+        name: "SliderButton"
+        when: windowShown
+
+        readonly property int knobCentre: 6
+
+        function init() {
+            failOnWarning(/./)
+            slider.isScale = false
+            slider.setIndexValue(0, false)
+            for (const spy of [changed, delayed, clicked, dragged])
+                spy.clear()
+        }
+
+        function knob() {
+            return findChild(slider, "knob")
+        }
+
+        function dragKnobTo(x) {
+            var from = knob().x + knobCentre
+            mousePress(slider, from, knobCentre)
+            for (var step = 1; step <= 4; ++step)
+                mouseMove(slider, from + (x + knobCentre - from) * step / 4, knobCentre, -1, Qt.LeftButton)
+            mouseRelease(slider, x + knobCentre, knobCentre)
+        }
+
+        function test_click_data() {
+            // x: clicked point in slider pixels (the track area reaches 3 beyond it)
+            return [
+                { tag: "free, middle", scale: false, x: 50, knob: 44 },
+                { tag: "free, left margin", scale: false, x: -2, knob: 3 },
+                { tag: "free, right margin", scale: false, x: 98, knob: 81 },
+                { tag: "scale, on step 0", scale: true, x: 9, knob: 3, step: 0 },
+                { tag: "scale, just past step 0", scale: true, x: 10, knob: 22.5, step: 1 },
+                { tag: "scale, on step 2", scale: true, x: 48, knob: 42, step: 2 },
+                { tag: "scale, just past step 2", scale: true, x: 50, knob: 61.5, step: 3 },
+                { tag: "scale, past the last inner step", scale: true, x: 70, knob: 81, step: 4 },
+                { tag: "scale, right margin", scale: true, x: 98, knob: 81, step: 4 },
+            ]
+        }
+        function test_click(data) {
+            slider.isScale = data.scale
+            // keep the knob away from the clicked point: a press there drags it
+            slider.setValue(data.x < 48 ? 81 : 3)
+            var arrivedAt = -1
+            var record = function (position) { arrivedAt = knob().x }
+            slider.valueChange.connect(record)
+            mouseClick(slider, data.x, knobCentre)
+            compare(clicked.count, 1)
+            compare(changed.count, 0, "the knob announces its place on arrival")
+            tryCompare(delayed, "count", 1, 1000)
+            slider.valueChange.disconnect(record)
+            compare(changed.count, 1)
+            compare(arrivedAt, data.knob)
+            compare(knob().x, data.knob)
+            compare(changed.signalArguments[0][0], Math.floor(data.knob))
+            compare(delayed.signalArguments[0][0], Math.floor(data.knob))
+            if (data.scale)
+                compare(slider.segmentValue, data.step)
+        }
+
+        function test_dragRange_data() {
+            return [
+                { tag: "past the left end", to: -40, knob: 3 },
+                { tag: "past the right end", to: 300, knob: 81 },
+                { tag: "inside", to: 30, knob: 30 },
+            ]
+        }
+        function test_dragRange(data) {
+            slider.setValue(40)
+            dragKnobTo(data.to)
+            compare(knob().x, data.knob)
+            verify(changed.count > 0, "a free drag reports while moving")
+            compare(changed.signalArguments[changed.count - 1][0], data.knob)
+            compare(delayed.count, 1)
+            compare(clicked.count, 1)
+            compare(dragged.count, 2)
+            compare(dragged.signalArguments[0][0], true)
+            compare(dragged.signalArguments[1][0], false)
+        }
+
+        function test_dragSnap_data() {
+            // the release tolerance is one pixel more than a click's
+            return [
+                { tag: "left of step 1", to: 21, knob: 22.5, step: 1 },
+                { tag: "within a pixel past step 1", to: 23, knob: 22.5, step: 1 },
+                { tag: "past step 1", to: 24, knob: 42, step: 2 },
+                { tag: "past step 3", to: 64, knob: 81, step: 4 },
+            ]
+        }
+        function test_dragSnap(data) {
+            slider.isScale = true
+            dragKnobTo(data.to)
+            compare(knob().x, data.knob)
+            compare(slider.segmentValue, data.step)
+            compare(changed.count, 0, "a scaled drag reports only on release")
+            compare(delayed.count, 1)
+            compare(delayed.signalArguments[0][0], Math.floor(data.knob))
+        }
+
+        function test_setters() {
+            slider.setRatioValue(0.5)
+            compare(knob().x, 43)
+            slider.setRatioValue(1)
+            compare(knob().x, 82)
+            compare(changed.count, 2)
+
+            slider.setIndexValue(3, false)
+            compare(knob().x, 61.5)
+            compare(slider.segmentValue, 3)
+            compare(changed.count, 2)
+            slider.setIndexValue(2, true)
+            compare(changed.signalArguments[2][0], 42)
+
+            slider.setValue(50)
+            compare(knob().x, 50)
+            compare(changed.count, 3)
+            compare(delayed.count, 0)
+        }
+
+        function test_setterStopsGlide() {
+            mouseClick(slider, 70, knobCentre)
+            slider.setValue(10)
+            wait(200)
+            compare(knob().x, 10, "a glide under way must not overwrite a new place")
+            compare(delayed.count, 0)
+        }
+    }
+}
