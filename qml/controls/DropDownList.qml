@@ -123,7 +123,9 @@ DropDown {
                     drag.maximumY: scrollHandle.span
                     drag.threshold: 0
                     onPressed: dropList.dragSignal(true)
-                    onReleased: {
+                    onReleased: release()
+                    onCanceled: release()
+                    function release() {
                         scrollHandle.y = Qt.binding(scrollHandle.followList)
                         dropList.dragSignal(false)
                     }

@@ -27,7 +27,7 @@ Item {
     readonly property alias knobX: knob.x
 
     function stepPosition(i) {
-        return knobMin + i * travel / segment
+        return knobMin + i * travel / Math.max(segment, 1)
     }
     // First step at or right of x, less tolerance; the last step otherwise.
     function stepAt(x, tolerance) {
@@ -41,15 +41,21 @@ Item {
         return Math.max(knobMin, Math.min(knobMax, x))
     }
 
+    // Stored settings reach these setters as text: a value that is not a
+    // number, or lies outside the track, must not throw the knob off it.
     function setRatioValue(r) {
         glide.stop()
-        knob.x = Math.floor(travel * r) + 4
+        var ratio = Number(r)
+        ratio = isNaN(ratio) ? 0 : Math.max(0, Math.min(1, ratio))
+        knob.x = Math.floor(travel * ratio) + 4
         valueChange(knob.x)
     }
     function setIndexValue(i, isSendSignal) {
         glide.stop()
-        knob.x = stepPosition(i)
-        segmentValue = i
+        var step = Math.floor(Number(i))
+        step = isNaN(step) ? 0 : Math.max(0, Math.min(segment, step))
+        knob.x = stepPosition(step)
+        segmentValue = step
         if (isSendSignal)
             valueChange(knob.x)
     }
@@ -128,6 +134,7 @@ Item {
                 slider.valueChangeDelay(knob.x)
                 slider.dragSignal(false)
             }
+            onCanceled: slider.dragSignal(false)
         }
     }
 

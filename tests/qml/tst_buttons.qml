@@ -25,11 +25,7 @@ Item {
         property var seen: []
         onBtnClick: function (index) { seen.push([index, isSelect]) }
     }
-    RectInput {
-        id: field
-        x: 20
-        y: 100
-    }
+    RectInput { id: field; x: 20; y: 100 }
     SignalSpy { id: ended; target: field; signalName: "endInputSignal" }
     SignalSpy { id: started; target: field; signalName: "inputSignal" }
 

@@ -18,39 +18,13 @@ Item {
         return model
     }
 
-    DropDownList {
-        id: dropList
-        x: 10
-        y: 10
-        width: 120
-        mdItems: rows(["125Hz", "250Hz", "500Hz", "1000Hz"])
-    }
+    DropDownList { id: dropList; x: 10; y: 10; mdItems: rows(["125Hz", "250Hz", "500Hz", "1000Hz"]) }
+    DropDownList { id: longList; x: 200; y: 10; mdItems: rows(Array.from({ length: 25 }, (_, i) => "row " + i)) }
+    DropDownGrid { id: grid; x: 10; y: 300; width: 60; mdItems: rows(["A", "B", "", "C"]) }
+    DropDownSlider { id: dropSlider; x: 400; y: 10; textValue: "10ms" }
     Component {
         id: freshList
-        DropDownList {
-            mdItems: rows(["one", "two", "three"])
-        }
-    }
-    DropDownList {
-        id: longList
-        x: 200
-        y: 10
-        width: 120
-        mdItems: rows(Array.from({ length: 25 }, (_, i) => "row " + i))
-    }
-    DropDownGrid {
-        id: grid
-        x: 10
-        y: 300
-        width: 60
-        mdItems: rows(["A", "B", "", "C"])
-    }
-    DropDownSlider {
-        id: dropSlider
-        x: 400
-        y: 10
-        width: 120
-        textValue: "10ms"
+        DropDownList { mdItems: rows(["one", "two", "three"]) }
     }
 
     SignalSpy { id: listChanged; target: dropList; signalName: "valueChange" }

@@ -8,13 +8,7 @@ Item {
     width: 200
     height: 60
 
-    SliderButton {
-        id: slider
-        x: 20
-        y: 20
-        width: 96
-        segment: 4
-    }
+    SliderButton { id: slider; x: 20; y: 20; width: 96; segment: 4 }
 
     SignalSpy { id: changed; target: slider; signalName: "valueChange" }
     SignalSpy { id: delayed; target: slider; signalName: "valueChangeDelay" }
@@ -121,23 +115,36 @@ Item {
             compare(delayed.signalArguments[0][0], Math.floor(data.knob))
         }
 
-        function test_setters() {
-            slider.setRatioValue(0.5)
-            compare(knob().x, 43)
-            slider.setRatioValue(1)
-            compare(knob().x, 82)
-            compare(changed.count, 2)
-
-            slider.setIndexValue(3, false)
-            compare(knob().x, 61.5)
-            compare(slider.segmentValue, 3)
-            compare(changed.count, 2)
-            slider.setIndexValue(2, true)
-            compare(changed.signalArguments[2][0], 42)
-
-            slider.setValue(50)
-            compare(knob().x, 50)
-            compare(changed.count, 3)
+        function test_setters_data() {
+            // stored values arrive as text and may be anything
+            return [
+                { tag: "ratio", ratio: 0.5, knob: 43, signals: 1 },
+                { tag: "ratio 1, one past the drag range", ratio: 1, knob: 82, signals: 1 },
+                { tag: "ratio as text", ratio: "0.5", knob: 43, signals: 1 },
+                { tag: "ratio not a number", ratio: "abc", knob: 4, signals: 1 },
+                { tag: "ratio above 1", ratio: 3, knob: 82, signals: 1 },
+                { tag: "ratio below 0", ratio: -1, knob: 4, signals: 1 },
+                { tag: "step, quiet", step: 3, knob: 61.5, segmentValue: 3, signals: 0 },
+                { tag: "step, reported", step: 2, send: true, knob: 42, segmentValue: 2, signals: 1 },
+                { tag: "step as text", step: "2", knob: 42, segmentValue: 2, signals: 0 },
+                { tag: "step past the last", step: 9, knob: 81, segmentValue: 4, signals: 0 },
+                { tag: "step below 0", step: -1, knob: 3, segmentValue: 0, signals: 0 },
+                { tag: "place", place: 50, knob: 50, segmentValue: 0, signals: 0 },
+            ]
+        }
+        function test_setters(data) {
+            if (data.ratio !== undefined)
+                slider.setRatioValue(data.ratio)
+            else if (data.step !== undefined)
+                slider.setIndexValue(data.step, data.send === true)
+            else
+                slider.setValue(data.place)
+            compare(knob().x, data.knob)
+            if (data.segmentValue !== undefined)
+                compare(slider.segmentValue, data.segmentValue)
+            compare(changed.count, data.signals)
+            if (data.signals > 0)
+                compare(changed.signalArguments[0][0], Math.floor(data.knob))
             compare(delayed.count, 0)
         }
 
