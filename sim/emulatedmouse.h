@@ -119,6 +119,8 @@ private:
     void queueInput(const QByteArray& data);
     bool checkIndex(int value, int low, int high, const char* what);
     quint8& currentProfileSlot(std::array<quint8, MouseState::ProfileCount>& perProfile);
+    // Payload 1 names the profile, payload 2 is its value.
+    void setForProfile(std::array<quint8, MouseState::ProfileCount>& perProfile, const Received& r);
 
     // Command handlers (emulatedmouse_commands.cpp).
     void echoChallenge(Received& r);

@@ -44,10 +44,15 @@ void EmulatedMouse::setReportRate(Received& r)
     currentProfileSlot(m_state.reportRate) = r.payload(1);
 }
 
-void EmulatedMouse::setProfileReportRate(Received& r)
+void EmulatedMouse::setForProfile(std::array<quint8, MouseState::ProfileCount>& perProfile, const Received& r)
 {
     if (checkIndex(r.payload(1), 0, MouseState::ProfileCount - 1, "profile"))
-        m_state.reportRate[r.payload(1)] = r.payload(2);
+        perProfile[r.payload(1)] = r.payload(2);
+}
+
+void EmulatedMouse::setProfileReportRate(Received& r)
+{
+    setForProfile(m_state.reportRate, r);
 }
 
 void EmulatedMouse::setCurrentKeyMatrix(Received& r)
@@ -91,8 +96,7 @@ void EmulatedMouse::setCurrentDpi(Received& r)
 
 void EmulatedMouse::setProfileDpi(Received& r)
 {
-    if (checkIndex(r.payload(1), 0, MouseState::ProfileCount - 1, "profile"))
-        m_state.currentDpi[r.payload(1)] = r.payload(2);
+    setForProfile(m_state.currentDpi, r);
 }
 
 void EmulatedMouse::setFixedColor(Received& r)
