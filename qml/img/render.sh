@@ -10,3 +10,9 @@ done
 for name in background titleBar titleLogo; do
     rsvg-convert -o "$name.png" "svg/$name.svg"
 done
+for name in M416 AKM M16A4 SCAR-L UNP9 Thomson target; do
+    rsvg-convert -o "gun/$name.png" "svg/gun_$name.svg"
+done
+for name in button buttonH; do
+    rsvg-convert -o "profile/$name.png" "svg/profile_$name.svg"
+done

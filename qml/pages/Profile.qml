@@ -1,0 +1,325 @@
+import QtQuick
+import "../basic"
+import "gun"
+import "../logic/profilenames.js" as Names
+
+// The profile dialog: the stored profiles (at most six), New, Import, and on
+// a row's menu Delete and Export; a double click renames a row. Its list is
+// also the top bar's profile selector: `profileModel` rows carry the name as
+// "textValue" and the profile number as "number". Every change of the list
+// is stored at once.
+Rectangle {
+    id: profile
+
+    property var profileLang: ["config", "New", "Import", "Delete", "Export", "Standard"]
+    // The active profile's number; -1 until the main screen sets it.
+    property int profileNo: -1
+    property ListModel profileModel: ListModel {}
+    // The highlighted row of the dialog.
+    property int currentRow: 0
+    // The row carrying the active number, which the selector shows; -1 when
+    // no row carries it.
+    property int activeRow: -1
+    // The row whose name is being edited, -1 when none.
+    property int editingRow: -1
+
+    signal changeProfile(int profileNumber)
+    signal closed()
+
+    function text(i) {
+        return profileLang[i] || ""
+    }
+
+    function entries() {
+        var out = []
+        for (var i = 0; i < profileModel.count; ++i) {
+            var row = profileModel.get(i)
+            out.push({ name: row.textValue, number: row.number })
+        }
+        return out
+    }
+    function store() {
+        ui_View.updataNameList(2, Names.encode(entries()))
+        refreshActiveRow()
+    }
+    function refreshActiveRow() {
+        activeRow = Names.rowOfNumber(entries(), profileNo)
+    }
+
+    function init() {
+        profileFocus()
+        var read = Names.parse(ui_View.getNameList(2))
+        // Without any stored entry the first profile still has to be there.
+        if (read.length === 0)
+            read = [{ name: "", number: 0 }]
+        profileModel.clear()
+        for (var i = 0; i < read.length; ++i)
+            profileModel.append({ textValue: read[i].name, number: read[i].number })
+        currentRow = 0
+        profileModel.setProperty(0, "textValue", text(5))
+        store()
+    }
+
+    function open() {
+        visible = true
+    }
+    function close() {
+        profileFocus()
+        visible = false
+        closed()
+        if (typeof root !== "undefined" && root && typeof root.mainFocus === "function")
+            root.mainFocus()
+    }
+    // Ends a rename (keeping the typed name) and folds the menu.
+    function profileFocus() {
+        finishRename(true)
+        menu.visible = false
+    }
+
+    // The selector's choice: the profile the row carries, whatever its place.
+    function selectRow(row) {
+        if (row >= 0 && row < profileModel.count)
+            changeProfile(profileModel.get(row).number)
+    }
+
+    // Appends a fresh entry and makes it current; false with six rows.
+    function addRow() {
+        var list = entries()
+        if (!Names.canAdd(list))
+            return false
+        profileModel.append({ textValue: Names.newName(list), number: Names.newNumber(list) })
+        currentRow = profileModel.count - 1
+        store()
+        return true
+    }
+    function newProfile() {
+        if (addRow())
+            ui_View.resetProfile(profileModel.get(currentRow).number)
+    }
+    // Into a new row, or into the highlighted one when six exist. A new row
+    // whose file choice is cancelled goes again: its file holds whatever a
+    // deleted profile left there.
+    function importProfile() {
+        var added = addRow()
+        if (currentRow < 0 || currentRow >= profileModel.count)
+            return
+        var loaded = ui_View.loadProfile(profileModel.get(currentRow).number)
+        if (added && !loaded) {
+            profileModel.remove(currentRow)
+            currentRow = profileModel.count - 1
+            store()
+        }
+    }
+    function deleteProfile() {
+        menu.visible = false
+        if (!Names.canDelete(entries(), currentRow, profileNo))
+            return
+        profileModel.remove(currentRow)
+        currentRow = Math.min(currentRow, profileModel.count - 1)
+        store()
+    }
+    function exportProfile() {
+        menu.visible = false
+        ui_View.saveProfile(profileNo)
+    }
+
+    function startRename(row) {
+        finishRename(true)
+        currentRow = row
+        editingRow = row
+    }
+    function finishRename(keep) {
+        if (editingRow < 0)
+            return
+        var row = editingRow
+        editingRow = -1
+        var name = nameEditor.text
+        if (keep && Names.canRename(entries(), name)) {
+            profileModel.setProperty(row, "textValue", name)
+            store()
+        }
+    }
+    function openMenu(row, point) {
+        finishRename(true)
+        currentRow = row
+        menu.x = Math.min(point.x, width - menu.width)
+        menu.y = Math.min(point.y, height - menu.height)
+        menu.visible = true
+    }
+
+    width: 415
+    height: 288
+    visible: false
+    color: theme.colorGray0
+    border.color: theme.colorGray1
+    radius: 4
+
+    onProfileNoChanged: refreshActiveRow()
+
+    Theme { id: theme }
+
+    TitleBar {
+        title: profile.text(0)
+        onCloseClicked: profile.close()
+    }
+
+    Rectangle {
+        x: 16
+        y: 48
+        width: 384
+        height: 180
+        color: theme.colorBlack
+        border.color: theme.colorGray1
+
+        ListView {
+            id: rows
+            objectName: "profileList"
+            anchors.fill: parent
+            anchors.margins: 1
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            model: profile.profileModel
+            delegate: Rectangle {
+                objectName: "profileRow" + index
+                width: rows.width
+                height: 27
+                color: index === profile.currentRow || rowHover.containsMouse ? theme.colorOrange : theme.colorBlack
+
+                Accessible.role: Accessible.ListItem
+                Accessible.name: model.textValue
+                Accessible.selected: index === profile.currentRow
+                Accessible.onPressAction: profile.currentRow = index
+
+                ThemedText {
+                    x: 8
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: index !== profile.editingRow
+                    text: model.textValue
+                }
+                MouseArea {
+                    id: rowHover
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onClicked: function (mouse) {
+                        if (mouse.button === Qt.RightButton)
+                            profile.openMenu(index, mapToItem(profile, mouse.x, mouse.y))
+                        else
+                            profile.currentRow = index
+                    }
+                    onDoubleClicked: function (mouse) {
+                        if (mouse.button === Qt.LeftButton)
+                            profile.startRename(index)
+                    }
+                }
+            }
+        }
+
+        // The rename field lies over the row being edited.
+        Rectangle {
+            visible: profile.editingRow >= 0
+            x: 1
+            y: 1 + profile.editingRow * 27 - rows.contentY
+            width: rows.width
+            height: 27
+            color: theme.colorBlue
+
+            TextInput {
+                id: nameEditor
+                objectName: "nameEditor"
+                x: 8
+                width: parent.width - 16
+                anchors.verticalCenter: parent.verticalCenter
+                color: theme.fontColor
+                selectionColor: theme.colorOrange
+                font.family: theme.fontFamily
+                font.pixelSize: theme.fontNormalSize
+                clip: true
+                Accessible.role: Accessible.EditableText
+                Accessible.name: text
+                Keys.onReturnPressed: profile.finishRename(true)
+                Keys.onEnterPressed: profile.finishRename(true)
+                Keys.onEscapePressed: profile.finishRename(false)
+                onActiveFocusChanged: if (!activeFocus) profile.finishRename(true)
+            }
+        }
+    }
+
+    onEditingRowChanged: {
+        if (editingRow < 0)
+            return
+        nameEditor.text = profileModel.get(editingRow).textValue
+        nameEditor.forceActiveFocus()
+        nameEditor.selectAll()
+    }
+
+    PictureButton {
+        objectName: "newButton"
+        x: 16
+        y: 244
+        text: profile.text(1)
+        onClicked: profile.newProfile()
+    }
+    PictureButton {
+        objectName: "importButton"
+        x: 96
+        y: 244
+        text: profile.text(2)
+        onClicked: profile.importProfile()
+    }
+
+    // A press anywhere ends a rename and folds the menu unless it lands on
+    // them; the press then goes on to what lies below.
+    MouseArea {
+        anchors.fill: parent
+        onPressed: function (mouse) {
+            var inMenu = menu.visible && menu.contains(mapToItem(menu, mouse.x, mouse.y))
+            var onEditor = profile.editingRow >= 0 && nameEditor.contains(mapToItem(nameEditor, mouse.x, mouse.y))
+            if (!onEditor)
+                profile.finishRename(true)
+            if (!inMenu)
+                menu.visible = false
+            mouse.accepted = false
+        }
+    }
+
+    Rectangle {
+        id: menu
+        objectName: "menu"
+        width: 100
+        height: 48
+        visible: false
+        z: 10
+        color: theme.colorGray0
+        border.color: theme.colorGray1
+
+        Column {
+            anchors.fill: parent
+            Repeater {
+                model: [
+                    { label: profile.text(3), act: profile.deleteProfile, name: "deleteItem" },
+                    { label: profile.text(4), act: profile.exportProfile, name: "exportItem" }
+                ]
+                delegate: Rectangle {
+                    objectName: modelData.name
+                    width: menu.width
+                    height: 24
+                    color: itemHover.containsMouse ? theme.colorOrange : "transparent"
+                    Accessible.role: Accessible.MenuItem
+                    Accessible.name: modelData.label
+                    Accessible.onPressAction: modelData.act()
+                    ThemedText {
+                        anchors.centerIn: parent
+                        text: modelData.label
+                    }
+                    MouseArea {
+                        id: itemHover
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: modelData.act()
+                    }
+                }
+            }
+        }
+    }
+}

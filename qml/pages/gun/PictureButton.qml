@@ -1,0 +1,36 @@
+import QtQuick
+import "../../basic"
+
+// A 64 x 24 button of the profile dialog: its picture, orange while the
+// pointer is over it, and its text.
+Item {
+    id: button
+
+    property string text
+
+    signal clicked()
+
+    width: 64
+    height: 24
+
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: clicked()
+
+    Theme { id: theme }
+
+    Image {
+        anchors.fill: parent
+        source: theme.skinImage("profile", hover.containsMouse ? "buttonH.png" : "button.png")
+    }
+    ThemedText {
+        anchors.centerIn: parent
+        text: button.text
+    }
+    MouseArea {
+        id: hover
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: button.clicked()
+    }
+}
