@@ -34,9 +34,9 @@ function dotOfY(y) {
 }
 
 // The dot's y back to Y. The product is taken before the division so that
-// dotOfY(Y) gives Y back exactly; a tiny allowance absorbs binary rounding.
+// dotOfY(Y) gives Y back exactly.
 function yOfDot(dotY) {
-    var y = Math.floor((Number(dotY) - DOT_TOP) * Y_MAX / DOT_SPAN + 1e-9)
+    var y = Math.floor((Number(dotY) - DOT_TOP) * Y_MAX / DOT_SPAN)
     return isFinite(y) ? clamp(y, 0, Y_MAX) : 0
 }
 
