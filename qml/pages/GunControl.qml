@@ -390,14 +390,14 @@ Rectangle {
     }
     ThemedText {
         x: 300
-        y: 388
+        y: 398
         text: gunControl.text(8)
     }
     RectInput {
         id: timesInput
         objectName: "timesInput"
         x: 360
-        y: 386
+        y: 396
         maxValue: GunMath.TIMES_MAX
         Accessible.role: Accessible.EditableText
         Accessible.name: gunControl.text(8)
@@ -411,7 +411,7 @@ Rectangle {
         id: endness
         objectName: "endness"
         x: 430
-        y: 389
+        y: 399
         textValue: gunControl.text(9)
         Accessible.role: Accessible.CheckBox
         Accessible.name: textValue

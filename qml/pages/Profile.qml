@@ -22,6 +22,8 @@ Rectangle {
     property int activeRow: -1
     // The row whose name is being edited, -1 when none.
     property int editingRow: -1
+    // Delete is shown greyed for the first and the active profile.
+    readonly property bool canDeleteCurrent: currentRow > 0 && currentRow !== activeRow
 
     signal changeProfile(int profileNumber)
     signal closed()
@@ -301,6 +303,7 @@ Rectangle {
                     { label: profile.text(4), act: profile.exportProfile, name: "exportItem" }
                 ]
                 delegate: Rectangle {
+                    readonly property bool usable: index !== 0 || profile.canDeleteCurrent
                     objectName: modelData.name
                     width: menu.width
                     height: 24
@@ -311,6 +314,7 @@ Rectangle {
                     ThemedText {
                         anchors.centerIn: parent
                         text: modelData.label
+                        color: parent.usable ? theme.fontColor : theme.colorGray2
                     }
                     MouseArea {
                         id: itemHover

@@ -116,13 +116,16 @@ Item {
         function test_firstAndActiveRowsAreKept() {
             dialog.profileNo = 2
             rightClick(0)
+            verify(!dialog.canDeleteCurrent, "Delete greyed for row 0")
             mouseClick(item("deleteItem"))
             rightClick(1)
+            verify(!dialog.canDeleteCurrent, "Delete greyed for the active row")
             mouseClick(item("deleteItem"))
             verify(!item("menu").visible)
             compare(names(), ["Standard0", "Work2", "Game1"])
             compare(callLog.count("ui_View.updataNameList"), 0)
             rightClick(2)
+            verify(dialog.canDeleteCurrent)
             mouseClick(item("deleteItem"))
             compare(names(), ["Standard0", "Work2"])
             compare(stored(), ["Standard0", "Work2"])
