@@ -6,8 +6,8 @@ import "../logic/profilenames.js" as Names
 // The profile dialog: the stored profiles (at most six), New, Import, and on
 // a row's menu Delete and Export; a double click renames a row. Its list is
 // also the top bar's profile selector: `profileModel` rows carry the name as
-// "textValue" and the profile number as "number". Every change of the list
-// is stored at once.
+// "textValue" and the profile number as "profileNumber". Every change of the
+// list is stored at once.
 Rectangle {
     id: profile
 
@@ -17,8 +17,7 @@ Rectangle {
     property ListModel profileModel: ListModel {}
     // The highlighted row of the dialog.
     property int currentRow: 0
-    // The row carrying the active number, which the selector shows; -1 when
-    // no row carries it.
+    // The row carrying the active number; -1 when no row carries it.
     property int activeRow: -1
     // The row whose name is being edited, -1 when none.
     property int editingRow: -1
@@ -36,7 +35,7 @@ Rectangle {
         var out = []
         for (var i = 0; i < profileModel.count; ++i) {
             var row = profileModel.get(i)
-            out.push({ name: row.textValue, number: row.number })
+            out.push({ name: row.textValue, number: row.profileNumber })
         }
         return out
     }
@@ -56,7 +55,7 @@ Rectangle {
             read = [{ name: "", number: 0 }]
         profileModel.clear()
         for (var i = 0; i < read.length; ++i)
-            profileModel.append({ textValue: read[i].name, number: read[i].number })
+            profileModel.append({ textValue: read[i].name, profileNumber: read[i].number })
         currentRow = 0
         profileModel.setProperty(0, "textValue", text(5))
         store()
@@ -78,25 +77,19 @@ Rectangle {
         menu.visible = false
     }
 
-    // The selector's choice: the profile the row carries, whatever its place.
-    function selectRow(row) {
-        if (row >= 0 && row < profileModel.count)
-            changeProfile(profileModel.get(row).number)
-    }
-
     // Appends a fresh entry and makes it current; false with six rows.
     function addRow() {
         var list = entries()
         if (!Names.canAdd(list))
             return false
-        profileModel.append({ textValue: Names.newName(list), number: Names.newNumber(list) })
+        profileModel.append({ textValue: Names.newName(list), profileNumber: Names.newNumber(list) })
         currentRow = profileModel.count - 1
         store()
         return true
     }
     function newProfile() {
         if (addRow())
-            ui_View.resetProfile(profileModel.get(currentRow).number)
+            ui_View.resetProfile(profileModel.get(currentRow).profileNumber)
     }
     // Into a new row, or into the highlighted one when six exist. A new row
     // whose file choice is cancelled goes again: its file holds whatever a
@@ -105,7 +98,7 @@ Rectangle {
         var added = addRow()
         if (currentRow < 0 || currentRow >= profileModel.count)
             return
-        var loaded = ui_View.loadProfile(profileModel.get(currentRow).number)
+        var loaded = ui_View.loadProfile(profileModel.get(currentRow).profileNumber)
         if (added && !loaded) {
             profileModel.remove(currentRow)
             currentRow = profileModel.count - 1
