@@ -11,6 +11,7 @@
 #include "store/settingsstore.h"
 
 #include <QFocusEvent>
+#include <QJSValue>
 #include <QQuickItem>
 #include <QThread>
 
@@ -150,14 +151,24 @@ QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
     return m_store->getDataList(key, isRecovery);
 }
 
+// A script array handed to a QVariant parameter arrives as a script value,
+// which the settings files cannot write ("mouse/selectGun" would be lost):
+// store its plain form.
+static QVariant plainValue(const QVariant& value)
+{
+    if (value.metaType() == QMetaType::fromType<QJSValue>())
+        return value.value<QJSValue>().toVariant();
+    return value;
+}
+
 void myQQuickView::setData(QVariant key, QVariant data)
 {
-    m_store->setData(key, data);
+    m_store->setData(key, plainValue(data));
 }
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 {
-    m_store->setGlobalData(key, tmpdata);
+    m_store->setGlobalData(key, plainValue(tmpdata));
 }
 
 void myQQuickView::setDataList(QVariant key, QVariantList datalist)

@@ -553,6 +553,9 @@ Item {
         id: gunControl
         objectName: "gunControl"
         // ==== gun wiring (gun editor) ====
+        // The key list sends the slot guns' periods with the key matrices.
+        Binding { target: keyMatrix; property: "gunPeriods"; value: gunControl.slotPeriods }
+        onSendKeyList: keyMatrix.saveData()
         // ==== end gun wiring ====
     }
     SystemSetting {

@@ -1,7 +1,6 @@
 import QtQuick
 import "../basic"
 import "../controls"
-import "gun"
 import "../logic/gunmath.js" as GunMath
 
 // The gun editor: the recoil data of the six built-in guns and which gun
@@ -195,7 +194,7 @@ Rectangle {
         }
     }
 
-    TitleBar {
+    DialogTitle {
         title: gunControl.text(0)
         onCloseClicked: gunControl.close()
     }

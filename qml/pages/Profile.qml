@@ -1,6 +1,6 @@
 import QtQuick
 import "../basic"
-import "gun"
+import "profile"
 import "../logic/profilenames.js" as Names
 
 // The profile dialog: the stored profiles (at most six), New, Import, and on
@@ -153,7 +153,7 @@ Rectangle {
 
     Theme { id: theme }
 
-    TitleBar {
+    DialogTitle {
         title: profile.text(0)
         onCloseClicked: profile.close()
     }

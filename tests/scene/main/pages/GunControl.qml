@@ -8,8 +8,10 @@ Rectangle {
     property bool isSave: false
     property ListModel gunNumberModel: ListModel {}
     property var gunControlLang: []
+    property var slotPeriods: [10, 10, 10]
 
     signal closed()
+    signal sendKeyList()
 
     function open() { callLog.add("gunControl", "open", arguments); visible = true }
     function close() { visible = false; closed() }
