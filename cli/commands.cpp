@@ -160,13 +160,17 @@ int runK7ctl(const QStringList& arguments, const Environment& environment, QText
         printError(err, CliError::usage(parseError));
         return ExitCode::Usage;
     }
-    if (invocation->help || invocation->words.isEmpty()) {
-        (invocation->help ? out : err) << usageText();
-        return invocation->help ? ExitCode::Ok : ExitCode::Usage;
+    if (invocation->help) {
+        out << usageText();
+        return ExitCode::Ok;
     }
     if (invocation->version) {
         out << "k7ctl " << QCoreApplication::applicationVersion() << '\n';
         return ExitCode::Ok;
+    }
+    if (invocation->words.isEmpty()) {
+        printError(err, CliError::usage(QStringLiteral("no command given (see k7ctl --help)")));
+        return ExitCode::Usage;
     }
 
     int used = 0;

@@ -10,6 +10,7 @@ _k7ctl()
         cword=$COMP_CWORD
     }
 
+    COMPREPLY=()
     local globals="--json --demo --help --version"
     local -a args=()
     local w
@@ -22,14 +23,17 @@ _k7ctl()
         --color) COMPREPLY=($(compgen -W "1=# 2=# 3=# 4=# 5=# 6=# 7=# 8=#" -- "$cur")); compopt -o nospace 2>/dev/null; return ;;
     esac
 
+    local n=${#args[@]}
     case "${args[0]} ${args[1]}" in
-        "profile import "*|"profile export "*|"macro import "*)
-            if (( ${#args[@]} >= 2 )) && [[ ${args[0]} != macro || ${#args[@]} == 2 ]]; then
-                [[ ${args[0]} == profile && ${#args[@]} == 2 ]] && { COMPREPLY=($(compgen -W "1 2 3 4 5 6" -- "$cur")); return; }
-                COMPREPLY=($(compgen -f -- "$cur")); return
-            fi ;;
-        "macro export "*)
-            (( ${#args[@]} == 3 )) && { COMPREPLY=($(compgen -f -- "$cur")); return; } ;;
+        "profile import"|"profile export")
+            if (( n == 2 )); then
+                COMPREPLY=($(compgen -W "1 2 3 4 5 6" -- "$cur"))
+            elif (( n == 3 )); then
+                COMPREPLY=($(compgen -f -- "$cur"))
+            fi
+            return ;;
+        "macro import") (( n == 2 )) && COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        "macro export") (( n == 3 )) && COMPREPLY=($(compgen -f -- "$cur")); return ;;
     esac
 
     case ${#args[@]} in

@@ -26,11 +26,22 @@ EmulatedMouse::Config demoMouse()
     return config;
 }
 
+// The libraries' debug lines and Qt's warnings would mix with the tool's
+// one-line errors; they show when QT_LOGGING_RULES asks for them (for
+// example "k7.hid.frames.debug=true" for a frame dump).
+void quietUnlessAsked()
+{
+    if (qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        return;
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    quietUnlessAsked();
     QCoreApplication::setApplicationName(QStringLiteral("k7ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(K7_VERSION));
     QTextStream out(stdout);

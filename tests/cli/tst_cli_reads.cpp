@@ -9,6 +9,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +41,7 @@ private slots:
     void noDevice();
     void deviceErrors();
     void windowHoldsTheMouse();
+    void theProgram();
 };
 
 void TestCliReads::info_data()
@@ -142,7 +145,9 @@ void TestCliReads::refusals_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("says");
+    QTest::newRow("no command") << QStringList{"--json"} << 1 << "no command given";
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << "unknown command";
+    QTest::newRow("half a command") << QStringList{"profile", "swap", "1"} << 1 << "unknown command";
     QTest::newRow("unknown option") << QStringList{"--frob", "info"} << 1 << "unknown option --frob";
     QTest::newRow("short option") << QStringList{"info", "-x"} << 1 << "unknown option -x";
     QTest::newRow("option of another command") << QStringList{"rate", "500", "--speed", "2"} << 1 << "does not apply";
@@ -249,6 +254,32 @@ void TestCliReads::windowHoldsTheMouse()
     LocalPeer lateWindow(LocalPeer::identityFor(programs.last()));
     QVERIFY(lateWindow.isClient());
     QVERIFY(InstanceGuard(programs).heldElsewhere());
+}
+
+// The installed program: the emulated mouse, its settings beside it, file
+// names relative to where it was started.
+void TestCliReads::theProgram()
+{
+    const QString program = qEnvironmentVariable("K7_OUTPUT_DIR") + QStringLiteral("/k7ctl");
+    if (!QFileInfo::exists(program))
+        QSKIP("k7ctl is not built");
+    QTemporaryDir folder;
+    auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        return std::make_pair(process.exitCode(), process.readAllStandardOutput() + process.readAllStandardError());
+    };
+    const auto [infoCode, info] = run({"--demo", "--json", "info"});
+    QCOMPARE(infoCode, 0);
+    QCOMPARE(json(QString::fromUtf8(info)).value("schema").toInt(), 1);
+    const auto [exportCode, exported] = run({"--demo", "profile", "export", "1", "p1.pf"});
+    QCOMPARE(exportCode, 0);
+    QVERIFY2(QFileInfo::exists(folder.filePath("p1.pf")), exported.constData());
+    const auto [badCode, bad] = run({"--demo", "dpi", "set", "1=5"});
+    QCOMPARE(badCode, 1);
+    QCOMPARE(bad.count('\n'), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCliReads)
