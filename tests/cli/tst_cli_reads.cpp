@@ -190,7 +190,9 @@ void TestCliReads::refusals()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, says);
-    for (const Flags flags : {k553, k560}) {
+    // The refusals do not depend on the family; each row picks one by its name.
+    const Flags flags = qHash(QByteArray(QTest::currentDataTag())) % 2 ? k560 : k553;
+    {
         ToolWorld t(flags);
         QVERIFY(t.isValid());
         const Files before = t.files();
