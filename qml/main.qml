@@ -554,7 +554,7 @@ Item {
         objectName: "gunControl"
         // ==== gun wiring (gun editor) ====
         // The key list sends the slot guns' periods with the key matrices.
-        Binding { target: keyMatrix; property: "gunPeriods"; value: gunControl.slotPeriods }
+        onSlotPeriodsChanged: if (keyMatrix.gunPeriods !== undefined) keyMatrix.gunPeriods = slotPeriods
         onSendKeyList: keyMatrix.saveData()
         // ==== end gun wiring ====
     }

@@ -8,7 +8,6 @@ Rectangle {
     property var keyTable
     property var keyMatrixLang: []
     property int oneLeftKey: -1
-    property var gunPeriods: []
 
     signal enterBtn(int index)
     signal leaveBtn(int index)
