@@ -3,6 +3,7 @@
 // families; what the mouse holds afterwards is checked.
 #include "detectionrig.h"
 
+#include <QFile>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QSignalSpy>
@@ -13,6 +14,22 @@ namespace {
 const QString SceneUrl = QStringLiteral("qrc:modules/qml/main.qml");
 
 using Bytes = QList<int>;
+
+// The line of a settings file that starts with `start`, as written on disk
+// (settings objects of one process share unwritten values, which hides
+// anything the file cannot hold).
+QString lineOnDisk(const char* path, const char* start)
+{
+    QSettings(QString::fromLatin1(path), QSettings::IniFormat).sync();
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith(start))
+            return QString::fromUtf8(line.trimmed());
+    }
+    return QString();
+}
 
 // Delegates of a list view are visual children only: search those.
 QQuickItem* findItem(QQuickItem* from, const QString& name)
@@ -181,8 +198,7 @@ private:
         QSettings guns(QStringLiteral("modules/gun/gunData.bin"), QSettings::IniFormat);
         QCOMPARE(guns.value(QStringLiteral("gunData/1")).toStringList(),
                  QStringList({"G1", "L-Click", "21", "1", "11", "0"}));
-        QSettings global(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        QCOMPARE(global.value(QStringLiteral("mouse/selectGun")).toStringList(), QStringList({"1", "4", "3"}));
+        QCOMPARE(lineOnDisk("modules/setting/apConfig.bin", "selectGun="), QStringLiteral("selectGun=1, 4, 3"));
     }
 
     // The selector's second row carries profile 2: its settings go out in
@@ -222,8 +238,7 @@ private:
         QCOMPARE(gunSlot(j.mouse, j.is560, 1), Bytes({3, 0, y(5)}));
         QCOMPARE(gunSlot(j.mouse, j.is560, 2), Bytes({0, 1, y(7)}));
         QCOMPARE(gunSlot(j.mouse, j.is560, 3), Bytes({5, 2, y(8)}));
-        QSettings global(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        QCOMPARE(global.value(QStringLiteral("mouse/selectGun")).toStringList(), QStringList({"0", "1", "2"}));
+        QCOMPARE(lineOnDisk("modules/setting/apConfig.bin", "selectGun="), QStringLiteral("selectGun=0, 1, 2"));
         QSettings guns(QStringLiteral("modules/gun/gunData.bin"), QSettings::IniFormat);
         QCOMPARE(guns.value(QStringLiteral("gunData/2")).toStringList(),
                  QStringList({"G2", "L-Click", "9", "2", "8", "5"}));
