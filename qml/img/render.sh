@@ -7,6 +7,10 @@ cd "$(dirname "$0")"
 for name in slide dropBtn dropBtnU checkBtn; do
     rsvg-convert -o "index/$name.png" "svg/$name.svg"
 done
+mkdir -p macros
+for name in delay keyDown keyUp mouseDown mouseUp; do
+    rsvg-convert -o "macros/$name.png" "svg/$name.svg"
+done
 for name in background titleBar titleLogo; do
     rsvg-convert -o "$name.png" "svg/$name.svg"
 done
