@@ -28,6 +28,7 @@ Rectangle {
     // Ticks of 10 ms since the last recorded event. The clock can be
     // replaced by one that a test advances by hand.
     property Timer recordTimer: ownClock
+    readonly property Timer defaultRecordTimer: ownClock
     property int recordCounter: 0
     // Row edited in place, -1 for none.
     property int renameRow: -1
