@@ -24,7 +24,9 @@ Rectangle {
     // The library's names in list order, for the key dialog's drop-down.
     property var macroNames: []
     property int currentMacro: -1
-    property int currentAction: -1
+    property alias currentAction: actionList.current
+    // The current macro's actions (ActionModel).
+    property alias actions: actionList
     // Ticks of 10 ms since the last recorded event. The clock can be
     // replaced by one that a test advances by hand.
     property Timer recordTimer: ownClock
@@ -96,9 +98,8 @@ Rectangle {
     function init() {
         stopRecordIfRunning()
         macroList.clear()
-        actionList.clear()
+        actionList.load([])
         currentMacro = -1
-        currentAction = -1
         var names = MacroNames.fromStored(ui_View.getNameList(0))
         for (var i = 0; i < names.length; ++i)
             macroList.append({ name: names[i] })
@@ -127,17 +128,13 @@ Rectangle {
         loadActions()
     }
     function loadActions() {
-        actionList.clear()
-        currentAction = -1
+        actionList.load([])
         if (currentMacro < 0)
             return
         var stored = ui_View.loadMacroIni(currentName())
         if (stored.length === 0)
             return
-        for (var i = 0; i < stored.length - 1; ++i) {
-            var action = MacroCode.parseAction(stored[i])
-            actionList.append({ type: action.type, info: action.info })
-        }
+        actionList.load(stored.slice(0, -1))
         timesField.textValue = String(MacroCode.repeatCount(stored[stored.length - 1]))
     }
     function newMacro() {
@@ -158,7 +155,7 @@ Rectangle {
         var name = currentName()
         var row = currentMacro
         ui_View.deleteMacroIni(name)
-        actionList.clear()
+        actionList.load([])
         deleteMacro(name)
         macroList.remove(row)
         currentMacro = Math.min(row, macroList.count - 1)
@@ -208,90 +205,32 @@ Rectangle {
 
     // ---- actions ----
 
-    function actionArray() {
-        return MacroCode.toArray(actionList)
-    }
-    function actionTexts() {
-        var list = actionArray()
-        var out = []
-        for (var i = 0; i < list.length; ++i)
-            out.push(MacroCode.actionText(list[i]))
-        return out
-    }
     function repeatValue() {
         return MacroCode.repeatCount(timesField.textValue)
     }
     function autoSave() {
         if (currentMacro < 0)
             return
-        ui_View.saveMacroIni(currentName(), actionTexts(), repeatValue())
+        ui_View.saveMacroIni(currentName(), actionList.texts(), repeatValue())
         modifyMacroData(currentName())
-    }
-    function encodedLength() {
-        return MacroCode.encodedLength(actionArray())
-    }
-    // New actions are taken below the editor's limit, and only when the
-    // payload then still fits the device's block: one more action after a
-    // long pause adds six bytes, which could pass 128 and get the whole
-    // macro refused.
-    function canAdd() {
-        return encodedLength() < MacroCode.TakeLimit
-    }
-    function fitsWith(row, added) {
-        var list = actionArray()
-        var args = [row, 0].concat(added)
-        Array.prototype.splice.apply(list, args)
-        return MacroCode.encodedLength(list) <= MacroCode.PayloadLimit
-    }
-    function insertActions(row, added) {
-        for (var i = 0; i < added.length; ++i)
-            actionList.insert(row + i, added[i])
     }
     function keyName(code) {
         return keyTable.keycodeTostr(code)
     }
-    function pressAndRelease(name, isMouse) {
-        return [{ type: isMouse ? MacroCode.MouseDown : MacroCode.KeyDown, info: name },
-                { type: isMouse ? MacroCode.MouseUp : MacroCode.KeyUp, info: name }]
-    }
-    function isLastOrNone(row) {
-        return row < 0 || row >= actionList.count - 1
-    }
-
     function deleteAction() {
-        if (currentAction < 0 || currentAction >= actionList.count)
-            return
-        actionList.remove(currentAction)
-        currentAction = Math.min(currentAction, actionList.count - 1)
-        autoSave()
+        if (actionList.removeCurrent())
+            autoSave()
     }
-    // Before the current action; at the end when none is current.
     function insertDelay() {
-        if (currentMacro < 0 || !canAdd())
-            return
-        var row = currentAction >= 0 ? currentAction : actionList.count
-        var added = [{ type: MacroCode.Delay, info: "50" }]
-        if (!fitsWith(row, added))
-            return
-        insertActions(row, added)
-        currentAction = row
-        autoSave()
+        if (currentMacro >= 0 && actionList.insertDelay())
+            autoSave()
     }
-    // After the current action, or at the end; the release becomes current
-    // so that further inserts follow in order.
     function insertMouseKey(code) {
-        if (currentMacro < 0 || !canAdd())
-            return
-        var row = isLastOrNone(currentAction) ? actionList.count : currentAction + 1
-        var added = pressAndRelease(keyName(code), true)
-        if (!fitsWith(row, added))
-            return
-        insertActions(row, added)
-        currentAction = row + 1
-        autoSave()
+        if (currentMacro >= 0 && actionList.insertMouseKey(keyName(code)))
+            autoSave()
     }
     function openInsertKey() {
-        if (currentMacro < 0 || !canAdd())
+        if (currentMacro < 0 || !actionList.canAdd())
             return
         insertKey.visible = true
         isInsertting = true
@@ -300,22 +239,13 @@ Rectangle {
         insertKey.visible = false
         isInsertting = false
     }
-    // Appended after the last action, else before the current one, which
-    // stays current. A field with no key adds nothing: a press of code 0
-    // would play as no key at all.
+    // A field with no key adds nothing: a press of code 0 would play as no
+    // key at all.
     function confirmInsertKey() {
         closeInsertKey()
         var name = insertKey.keyName
-        if (name === "" || currentMacro < 0)
-            return
-        var appended = isLastOrNone(currentAction)
-        var row = appended ? actionList.count : currentAction
-        var added = pressAndRelease(name, false)
-        if (!fitsWith(row, added))
-            return
-        insertActions(row, added)
-        currentAction = appended ? actionList.count - 1 : row + added.length
-        autoSave()
+        if (name !== "" && currentMacro >= 0 && actionList.insertKey(name))
+            autoSave()
     }
     function detectInput(isDown, usbCode) {
         if (!isInsertting || currentMacro < 0 || Number(usbCode) >= MacroCode.MouseCodeBase)
@@ -331,20 +261,11 @@ Rectangle {
         currentAction = row
         delayEditRow = row
     }
-    // Only a whole number 0-65535 replaces the delay, and only when the
-    // macro still fits the device's block with it.
     function finishDelayEdit(row, text) {
         if (row < 0 || delayEditRow !== row)
             return
         delayEditRow = -1
-        var value = String(text).trim()
-        if (/^[0-9]+$/.test(value) && Number(value) <= MacroCode.MaxDelayMs) {
-            var list = actionArray()
-            list[row] = { type: MacroCode.Delay, info: String(Number(value)) }
-            if (MacroCode.encodedLength(list) <= MacroCode.PayloadLimit
-                    || MacroCode.encodedLength(list) <= encodedLength())
-                actionList.setProperty(row, "info", String(Number(value)))
-        }
+        actionList.setDelay(row, text)
         autoSave()
     }
 
@@ -360,8 +281,7 @@ Rectangle {
         if (currentMacro < 0 || isInputting)
             return
         macroEditorFocus()
-        actionList.clear()
-        currentAction = -1
+        actionList.load([])
         recordCounter = 0
         recordTimer.start()
         isInputting = true
@@ -378,20 +298,14 @@ Rectangle {
             stopRecord()
     }
     function detectKeyboard(isDown, usbCode) {
-        if (!isInputting || currentMacro < 0 || !canAdd())
+        if (!isInputting || currentMacro < 0)
             return
         var name = keyName(usbCode)
         if (name === "")
             return
-        var added = []
-        if (actionList.count > 0 && delayBox.isSelect)
-            added.push({ type: MacroCode.Delay,
-                         info: String(Math.min(MacroCode.MaxDelayMs, recordCounter * MacroCode.UnitMs)) })
-        added.push({ type: MacroCode.eventType(isDown, usbCode), info: name })
-        if (!fitsWith(actionList.count, added))
+        if (!actionList.record(isDown, usbCode, name, delayBox.isSelect, recordCounter * MacroCode.UnitMs))
             return
         recordCounter = 0
-        insertActions(actionList.count, added)
         actionView.showEnd()
     }
 
@@ -426,7 +340,7 @@ Rectangle {
                 { text: lang(12), enabled: some }]
     }
     function actionMenuRows() {
-        var room = currentMacro >= 0 && canAdd()
+        var room = currentMacro >= 0 && actionList.canAdd()
         return [{ text: lang(10), enabled: currentAction >= 0 },
                 { text: lang(13), enabled: room },
                 { text: lang(14), enabled: room },
@@ -471,7 +385,7 @@ Rectangle {
         function onTriggered() { editor.recordCounter++ }
     }
     ListModel { id: macroList }
-    ListModel { id: actionList }
+    ActionModel { id: actionList }
 
     // Dragged by any empty part, never past the window's edges.
     MouseArea {

@@ -45,7 +45,7 @@ Item {
             clock.triggered()
     }
     function actionTexts() {
-        return editor.actionTexts()
+        return editor.actions.texts()
     }
 
     width: 1024

@@ -141,7 +141,7 @@ Item {
                 steps.push(i % 2 ? "2,Z" : "1,Z")
             scene.files.add("Edit", steps, 1)
             editor.selectMacro(0)
-            compare(editor.encodedLength(), 126)
+            compare(editor.actions.encodedLength(), 126)
             mouseClick(row(3), 10, 10, Qt.RightButton)
             var rows = scene.part("actionMenu").items
             compare(rows.map(function (r) { return r.enabled }), [true, false, false, false, false, false])
@@ -157,7 +157,7 @@ Item {
             mouseDoubleClickSequence(row(i))
             var field = row(i).field
             verify(field.visible)
-            compare(field.input.selectedText, editor.actionArray()[i].info)
+            compare(field.input.selectedText, editor.actions.asArray()[i].info)
             field.input.text = text
             keyClick(Qt.Key_Return)
             verify(!field.visible)
@@ -194,7 +194,7 @@ Item {
             steps.splice(1, 0, "0,300")
             scene.files.add("Edit", steps, 1)
             editor.selectMacro(0)
-            compare(editor.encodedLength(), 128)
+            compare(editor.actions.encodedLength(), 128)
             editDelay(1, "2000")
             compare(scene.actionTexts()[1], "0,300")
             editDelay(1, "1260")

@@ -74,7 +74,7 @@ Item {
             press(keyB, true)
             compare(scene.actionTexts(), ["1,A", "2,A", "1,B"])
             // shortest timing between the actions
-            compare(editor.deCode(editor.actionArray()),
+            compare(editor.deCode(editor.actions.asArray()),
                     [0x00, 0x03, 0x01, 0x04, 0x81, 0x04, 0x01, 0x05, 0x00, 0x00])
         }
 
@@ -95,20 +95,20 @@ Item {
             press(keyA, true)
             scene.tick(126)
             press(keyA, false)
-            compare(editor.encodedLength(), 8)
+            compare(editor.actions.encodedLength(), 8)
             scene.tick(127)
             press(keyB, true)
-            compare(editor.encodedLength(), 14)
+            compare(editor.actions.encodedLength(), 14)
             compare(scene.actionTexts(), ["1,A", "0,1260", "2,A", "0,1270", "1,B"])
         }
 
         function fillTo(length) {
             // without delays every event is two bytes: 4 + 2n
-            while (editor.encodedLength() < length) {
+            while (editor.actions.encodedLength() < length) {
                 var n = scene.actionTexts().length
                 press(keyB, n % 2 === 0)
             }
-            compare(editor.encodedLength(), length)
+            compare(editor.actions.encodedLength(), length)
         }
 
         function test_eventsRefusedAtTheLimitWithoutAMessage() {
@@ -141,7 +141,7 @@ Item {
             editor.recordCounter = 3
             press(keyA, true)
             compare(scene.actionTexts(), before.concat(["0,30", "1,A"]))
-            compare(editor.encodedLength(), 126)
+            compare(editor.actions.encodedLength(), 126)
         }
 
         function test_listScrollsToItsEnd() {
