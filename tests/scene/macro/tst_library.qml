@@ -255,5 +255,38 @@ Item {
             verify(!row(0).field.visible)
             compare(listNames(), ["Spray", "b"])
         }
+            // Every control a user reaches has a role and a name for assistive
+        // tools; icons are named by what they do.
+        function test_accessibleNames() {
+            startWith(["a"])
+            clickRow(0)
+            var expected = [
+                ["closeMark", Accessible.Button, "Close"],
+                ["newButton", Accessible.Button, "New"],
+                ["deleteButton", Accessible.Button, "Delete"],
+                ["recordButton", Accessible.Button, "Start Record"],
+                ["timesField", Accessible.EditableText, "Times"],
+                ["delayBox", Accessible.CheckBox, "Delay"],
+                ["macroList", Accessible.List, "Macro Name"],
+                ["actionList", Accessible.List, "Action"],
+                ["insertKeyClose", Accessible.Button, "Close"],
+                ["insertKeyOk", Accessible.Button, "OK"],
+            ]
+            for (var i = 0; i < expected.length; ++i) {
+                var item = scene.part(expected[i][0])
+                compare(item.Accessible.role, expected[i][1], expected[i][0])
+                compare(item.Accessible.name, expected[i][2], expected[i][0])
+            }
+            compare(row(0).Accessible.role, Accessible.ListItem)
+            compare(row(0).Accessible.name, "a")
+            var actions = scene.part("actionList").view
+            actions.forceLayout()
+            var actionRow = actions.itemAtIndex(1)
+            compare(actionRow.Accessible.name, "1 key release A")
+            mouseClick(row(0), 10, 10, Qt.RightButton)
+            var entry = scene.findIn(scene.part("macroMenu"), "menuRow2")
+            compare(entry.Accessible.role, Accessible.MenuItem)
+            compare(entry.Accessible.name, "Export")
+        }
     }
 }
