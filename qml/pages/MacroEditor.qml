@@ -364,6 +364,7 @@ Rectangle {
         actionMenu.popup(p.x, p.y, actionMenuRows())
     }
 
+    objectName: "macroEditor"
     width: 640
     height: 448
     visible: false
