@@ -388,28 +388,9 @@ Rectangle {
     ListModel { id: macroList }
     ActionModel { id: actionList }
 
-    // Dragged by any empty part, never past the window's edges.
-    MouseArea {
-        anchors.fill: parent
-        drag.target: editor
-        drag.minimumX: 0
-        drag.minimumY: 0
-        drag.maximumX: editor.parent ? editor.parent.width - editor.width : 0
-        drag.maximumY: editor.parent ? editor.parent.height - editor.height : 0
-    }
-
-    ThemedText {
-        x: 16
-        height: 40
-        verticalAlignment: Text.AlignVCenter
-        font.pixelSize: theme.fontMaxSize
-        text: editor.lang(0)
-    }
-    CloseMark {
-        objectName: "closeMark"
-        x: editor.width - width - 8
-        y: 8
-        onClicked: editor.close()
+    DialogTitle {
+        title: editor.lang(0)
+        onCloseClicked: editor.close()
     }
 
     ThemedText {
@@ -435,14 +416,14 @@ Rectangle {
         }
         onMenuRequested: function (row, px, py) { editor.openMacroMenu(row, px, py) }
     }
-    FlatButton {
+    TextButton {
         objectName: "newButton"
         x: 16
         y: 408
         textValue: editor.lang(2)
         onClicked: editor.newMacro()
     }
-    FlatButton {
+    TextButton {
         objectName: "deleteButton"
         x: 120
         y: 408
@@ -473,13 +454,14 @@ Rectangle {
         }
         onMenuRequested: function (row, px, py) { editor.openActionMenu(row, px, py) }
     }
-    FlatButton {
+    TextButton {
         objectName: "recordButton"
         x: 200
         y: 408
         width: 100
         enabled: editor.currentMacro >= 0
-        highlighted: editor.isInputting
+        opacity: enabled ? 1 : 0.5
+        bgColor: editor.isInputting ? theme.colorOrange : theme.colorBlue
         textValue: editor.isInputting ? editor.lang(5) : editor.lang(8)
         onClicked: editor.toggleRecord()
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import "../../basic"
+import "../../controls"
 
 // "Insert Key": a small box over a mask that covers the editor. The field
 // shows the last key captured and keeps it between openings.
@@ -44,10 +45,12 @@ Item {
             y: 8
             text: dialog.title
         }
-        CloseMark {
+        IconButton {
             objectName: "insertKeyClose"
-            x: parent.width - width - 4
-            y: 2
+            x: parent.width - width - 8
+            y: 6
+            name: "Close"
+            file: "close.png"
             onClicked: dialog.canceled()
         }
         Rectangle {
@@ -66,7 +69,7 @@ Item {
                 text: dialog.keyName
             }
         }
-        FlatButton {
+        TextButton {
             objectName: "insertKeyOk"
             x: 164
             y: 44
