@@ -66,6 +66,8 @@ Rectangle {
         var field = activeField()
         if (field)
             field.finish()
+        renameRow = -1
+        delayEditRow = -1
         if (timesField.txtInput.activeFocus)
             timesField.closeFocus()
         macroMenu.close()
