@@ -1,3 +1,5 @@
+#include "app/inputcallbacks.h"
+#include "app/inputhook.h"
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
 #include "app/userevent.h"
@@ -7,6 +9,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -110,18 +115,19 @@ private Q_SLOTS:
         QVERIFY(w.detectionTimer().isActive());
     }
 
-    void restoreNeedsAConnectedDeviceAndADoubleClick_data()
+    void restoreNeedsAConnectedDeviceAndAnActivation_data()
     {
         QTest::addColumn<bool>("connected");
         QTest::addColumn<int>("reason");
         QTest::addColumn<bool>("shown");
         QTest::newRow("double click, device") << true << int(QSystemTrayIcon::DoubleClick) << true;
         QTest::newRow("double click, none") << false << int(QSystemTrayIcon::DoubleClick) << false;
-        QTest::newRow("single click, device") << true << int(QSystemTrayIcon::Trigger) << false;
+        // Current Linux tray hosts report any activation as this one.
+        QTest::newRow("activation, device") << true << int(QSystemTrayIcon::Trigger) << true;
         QTest::newRow("context, device") << true << int(QSystemTrayIcon::Context) << false;
         QTest::newRow("middle, device") << true << int(QSystemTrayIcon::MiddleClick) << false;
     }
-    void restoreNeedsAConnectedDeviceAndADoubleClick()
+    void restoreNeedsAConnectedDeviceAndAnActivation()
     {
         QFETCH(bool, connected);
         QFETCH(int, reason);
@@ -172,6 +178,30 @@ private Q_SLOTS:
 
         w.controller()->onClose();
         QVERIFY(!w.isVisible());
+
+        // Wayland places windows only through a system move.
+        QVERIFY(Ui_Controler::movesThroughSystem(QStringLiteral("wayland")));
+        QVERIFY(Ui_Controler::movesThroughSystem(QStringLiteral("wayland-egl")));
+        QVERIFY(!Ui_Controler::movesThroughSystem(QStringLiteral("xcb")));
+        QVERIFY(!Ui_Controler::movesThroughSystem(QStringLiteral("offscreen")));
+    }
+
+    void copyDataTextIsShownAsPlainText()
+    {
+        Widget w;
+        const QByteArray text = "<b>Update</b> ready";
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            format = box->textFormat();
+            shown = box->text();
+            box->accept();
+        });
+        onCopyData(CopyDataMessage{COPYDATA_NOTICE_ID, quint32(text.size()), text.constData()}, &w);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, QString::fromLatin1(text));
     }
 
     void sceneStartsOnALaterTurn()
