@@ -441,24 +441,6 @@ private Q_SLOTS:
         QCOMPARE(readBytes(chooser.answer), readBytes(QStringLiteral("modules/setting/p4.bin")));
         QVERIFY(readBytes(chooser.answer).contains("reportRate=1"));
     }
-
-    void resetApconfigTwice()
-    {
-        DetectionRig rig;
-        myQQuickView* view = rig.window().view();
-        QFile factory(QStringLiteral("modules/setting/apConfigD.bin"));
-        QVERIFY(factory.open(QIODevice::ReadOnly));
-        const QByteArray factoryBytes = factory.readAll();
-
-        for (int round = 0; round < 2; ++round) {
-            view->setGlobalData(QStringLiteral("common/language"), QStringLiteral("Klingon"));
-            view->resetApconfig();
-            QFile current(QStringLiteral("modules/setting/apConfig.bin"));
-            QVERIFY(current.open(QIODevice::ReadOnly));
-            QCOMPARE(current.readAll(), factoryBytes);
-            QCOMPARE(view->getGlobalData(QStringLiteral("common/language")).toString(), QStringLiteral("English"));
-        }
-    }
 };
 
 QTEST_MAIN(TestDetection)

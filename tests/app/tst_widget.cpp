@@ -6,6 +6,8 @@
 #include "app/widget.h"
 #include "app/widgetevents.h"
 #include "modulessandbox.h"
+#include "sim/simbackend.h"
+#include "sim/virtualclock.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,6 +18,31 @@
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
+
+// Tests never reach a real device: every window here talks to one emulated
+// mouse that does not answer.
+struct NoRealDevice
+{
+    VirtualClock clock;
+    SimBackend backend{&clock};
+    EmulatedMouse* mouse = backend.addMouse({});
+    NoRealDevice() { mouse->setAnswerMode(EmulatedMouse::AnswerMode::Silent); }
+};
+
+class TestWindow : public Widget
+{
+public:
+    explicit TestWindow(NoRealDevice& devices = shared())
+    {
+        device().setBackend(&devices.backend);
+        device().setClock(&devices.clock);
+    }
+    static NoRealDevice& shared()
+    {
+        static NoRealDevice devices;
+        return devices;
+    }
+};
 
 class TestWidget : public QObject
 {
@@ -32,7 +59,7 @@ private Q_SLOTS:
 
     void trayMenuQuitsWithItsOwnLook()
     {
-        Widget w;
+        TestWindow w;
         QMenu* menu = w.tray()->contextMenu();
         QVERIFY(menu);
         QCOMPARE(menu->actions().size(), 1);
@@ -53,7 +80,7 @@ private Q_SLOTS:
 
     void quitEndsTheLoopWithZero()
     {
-        Widget w;
+        TestWindow w;
         w.device().monitorRunning = true;
         QMetaObject::invokeMethod(w.tray()->contextMenu()->actions().first(), "trigger", Qt::QueuedConnection);
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -62,7 +89,7 @@ private Q_SLOTS:
 
     void windowIsFramelessAndFilledByTheScene()
     {
-        Widget w;
+        TestWindow w;
         QCOMPARE(w.objectName(), QStringLiteral("Widget"));
         QCOMPARE(int(w.windowFlags()), int(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint));
         QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
@@ -83,7 +110,7 @@ private Q_SLOTS:
 
     void detectionPassesFoldTogether()
     {
-        Widget w;
+        TestWindow w;
         QCOMPARE(w.detectionTimer().interval(), 2048);
         QVERIFY(w.detectionTimer().isSingleShot());
         QVERIFY(!w.detectionTimer().isActive());
@@ -100,13 +127,14 @@ private Q_SLOTS:
         QCOMPARE(passes.size(), 0);
         QTRY_COMPARE(passes.size(), 1);
         QVERIFY(sinceLast.elapsed() >= 80);
+        QVERIFY(TestWindow::shared().mouse->openCount(EmulatedMouse::Interface::Command) > 0);
         QTest::qWait(200);
         QCOMPARE(passes.size(), 1);
     }
 
     void noDetectionWhileTheMonitorRuns()
     {
-        Widget w;
+        TestWindow w;
         w.device().monitorRunning = true;
         w.deviceChangeNotice();
         QVERIFY(!w.detectionTimer().isActive());
@@ -132,7 +160,7 @@ private Q_SLOTS:
         QFETCH(bool, connected);
         QFETCH(int, reason);
         QFETCH(bool, shown);
-        Widget w;
+        TestWindow w;
         deviceConnected = connected;
         w.trayIconActivated(QSystemTrayIcon::ActivationReason(reason));
         QVERIFY(!w.isVisible()); // a posted request, never inside the caller
@@ -142,7 +170,7 @@ private Q_SLOTS:
 
     void secondInstanceMessageRestoresOnlyWithDevice()
     {
-        Widget w;
+        TestWindow w;
         w.receiveMessage(QString());
         QTest::qWait(50);
         QVERIFY(!w.isVisible());
@@ -163,7 +191,7 @@ private Q_SLOTS:
         lonely.onClose();
         lonely.onMinimize();
 
-        Widget w;
+        TestWindow w;
         w.move(100, 100);
         w.show();
         QTRY_COMPARE(w.pos(), QPoint(100, 100));
@@ -188,7 +216,7 @@ private Q_SLOTS:
 
     void copyDataTextIsShownAsPlainText()
     {
-        Widget w;
+        TestWindow w;
         const QByteArray text = "<b>Update</b> ready";
         Qt::TextFormat format = Qt::AutoText;
         QString shown;
@@ -206,7 +234,7 @@ private Q_SLOTS:
 
     void sceneStartsOnALaterTurn()
     {
-        Widget w;
+        TestWindow w;
         QQuickItem* root = w.view()->rootObject();
         QVERIFY(root);
         QCOMPARE(root->property("isPownOn").toBool(), false);
@@ -256,7 +284,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, className);
         QFETCH(QStringList, expected);
-        Widget w;
+        TestWindow w;
         const QMetaObject* meta = className == QLatin1String("Widget") ? w.metaObject()
                                   : className == QLatin1String("Ui_Controler") ? w.controller()->metaObject()
                                                                                  : w.view()->metaObject();
@@ -273,7 +301,7 @@ private Q_SLOTS:
 
     void passWithoutDeviceHidesTheWindow()
     {
-        Widget w;
+        TestWindow w;
         w.showNormal();
         deviceConnected = true;
         QSignalSpy finished(w.events(), &WidgetEvents::detectionPassFinished);
