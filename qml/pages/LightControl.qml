@@ -143,7 +143,7 @@ Rectangle {
         id: channel
         property string name
         property alias input: field
-        spacing: 6
+        spacing: 5
         ThemedText {
             anchors.verticalCenter: parent.verticalCenter
             text: channel.name
@@ -269,9 +269,9 @@ Rectangle {
         }
 
         Row {
-            x: 12
+            anchors.horizontalCenter: parent.horizontalCenter
             y: 100
-            spacing: 14
+            spacing: 12
             ChannelField { id: red; name: "R" }
             ChannelField { id: green; name: "G" }
             ChannelField { id: blue; name: "B" }
@@ -281,6 +281,9 @@ Rectangle {
         Rectangle {
             objectName: "overlay"
             anchors.fill: parent
+            anchors.leftMargin: 1
+            anchors.rightMargin: 1
+            anchors.bottomMargin: 1
             z: 2
             visible: !panel.traits.colours
             color: Qt.rgba(0, 0, 0, 0xB0 / 255)

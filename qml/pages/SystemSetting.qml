@@ -66,7 +66,6 @@ Rectangle {
         oneScreen = isOneScreen
         saveData(true, 3)
     }
-    onOneScreenChanged: showScrollChoice()
     function showScrollChoice() {
         rowsRadio.isSelect = !oneScreen
         screenRadio.isSelect = oneScreen
@@ -84,6 +83,7 @@ Rectangle {
     border.color: theme.colorGray1
     radius: 4
 
+    onOneScreenChanged: showScrollChoice()
     Component.onCompleted: showScrollChoice()
 
     Theme { id: theme }
@@ -139,8 +139,8 @@ Rectangle {
 
     Column {
         x: 32
-        y: 52
-        spacing: 12
+        y: 60
+        spacing: 20
 
         SpeedRow {
             title: dialog.text(1)
