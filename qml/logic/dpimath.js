@@ -38,10 +38,18 @@ function dpiAt(position, lim) {
 
 // Knob position of a stored DPI value. Values beyond the limits are held at
 // the ends of the track so that the knob never leaves it.
+// The position lies one step above the value's own; while a step spans less
+// than the DPI step, the rounding down hides that. With coarser steps (e.g.
+// 200 .. 16000 by 50, 100 DPI a step) it would read back one step higher,
+// and every Save would raise the stage again: the position below is taken
+// when it reads the value back exactly.
 function positionOf(value, lim) {
     var v = wholeNumber(value, lim.minDPI)
     var p = Math.floor(SPAN * (v - lim.minDPI) / (lim.maxDPI - lim.minDPI)) + FIRST_POSITION + 1
-    return Math.max(FIRST_POSITION, Math.min(LAST_POSITION, p))
+    p = Math.max(FIRST_POSITION, Math.min(LAST_POSITION, p))
+    if (p > FIRST_POSITION && dpiAt(p, lim) > v && dpiAt(p - 1, lim) === v)
+        return p - 1
+    return p
 }
 
 // The eight stage values from a stored list: missing or unreadable entries

@@ -32,6 +32,20 @@ TestCase {
         compare(DpiMath.dpiAt(data.position, lim), data.shown)
     }
 
+    // Limits whose knob steps are coarser than the DPI step: loading and
+    // saving again must not raise a stage that sits on a step.
+    function test_coarseStepsDoNotDrift() {
+        var lim = DpiMath.limits(200, 16000, 50)
+        for (const v of [500, 1500, 12800, 16000]) {
+            var stored = v
+            for (var round = 0; round < 3; ++round)
+                stored = DpiMath.dpiAt(DpiMath.positionOf(stored, lim), lim)
+            compare(stored, v, "after three loads and saves of " + v)
+        }
+        compare(DpiMath.positionOf(1234, lim), 14) // off the steps: shown quantised
+        compare(DpiMath.dpiAt(14, lim), 1300)
+    }
+
     function test_dragEnds() {
         compare(DpiMath.dpiAt(3, defaults), 200)
         compare(DpiMath.dpiAt(161, defaults), 6000)
