@@ -12,6 +12,9 @@ Rectangle {
 
     property var dpiSettingLang: ["DPI"]
 
+    // Bound by the main screen like every page's flags; the stages do not
+    // depend on it.
+    property bool isColorful: false
     property int dpiCount: 4
     property int currentDpiCount: 4
     property int minDPI: 200
@@ -103,9 +106,16 @@ Rectangle {
 
     Theme { id: theme }
 
+    Image {
+        id: icon
+        x: 10
+        y: 10
+        source: theme.skinImage("dpiSetting", "dpiIcon.png")
+    }
     ThemedText {
-        x: 12
-        y: 12
+        anchors.left: icon.right
+        anchors.leftMargin: 6
+        anchors.verticalCenter: icon.verticalCenter
         font.pixelSize: theme.fontMiddleSize
         text: panel.dpiSettingLang[0] || ""
     }
@@ -169,10 +179,10 @@ Rectangle {
         id: restore
         objectName: "restore"
         anchors.right: parent.right
-        anchors.rightMargin: 12
-        y: 12
+        anchors.rightMargin: 10
+        y: 10
         name: "Restore"
-        source: theme.skinImage("dpiSetting", "restore.png")
+        file: "restore.png"
         onClicked: {
             panel.init(false, true)
             panel.isSave = true

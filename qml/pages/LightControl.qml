@@ -176,7 +176,7 @@ Rectangle {
             objectName: "speedRow"
             visible: panel.traits.speed
             label: panel.text(5)
-            scaleImage: theme.skinImage("lightControl", "scale.png")
+            scaleImage: theme.skinImage("lightControl", "speedScale.png")
             onEdited: panel.isSave = true
         }
         StepSliderRow {
@@ -184,7 +184,7 @@ Rectangle {
             objectName: "brightnessRow"
             visible: panel.traits.brightness
             label: panel.text(7)
-            scaleImage: theme.skinImage("lightControl", "scale.png")
+            scaleImage: theme.skinImage("lightControl", "speedScale.png")
             onEdited: panel.isSave = true
         }
     }
@@ -300,10 +300,10 @@ Rectangle {
         id: restore
         objectName: "restore"
         anchors.right: parent.right
-        anchors.rightMargin: 12
-        y: 12
+        anchors.rightMargin: 10
+        y: 10
         name: "Restore"
-        source: theme.skinImage("lightControl", "restore.png")
+        file: "restore.png"
         onClicked: {
             panel.init(false, true)
             panel.isSave = true

@@ -98,37 +98,12 @@ Rectangle {
         }
     }
 
-    Item {
-        id: titleBar
-        width: parent.width
-        height: 40
+    DialogTitle {
+        title: dialog.text(0)
+        hasRestore: true
+        onRestoreClicked: dialog.init(true, true)
+        onCloseClicked: dialog.close()
 
-        ThemedText {
-            x: 16
-            anchors.verticalCenter: parent.verticalCenter
-            font.pixelSize: theme.fontMiddleSize
-            text: dialog.text(0)
-        }
-        IconButton {
-            id: restore
-            objectName: "restore"
-            anchors.right: closeMark.left
-            anchors.rightMargin: 16
-            anchors.verticalCenter: parent.verticalCenter
-            name: "Restore"
-            source: theme.skinImage("mouseRate", "restore.png")
-            onClicked: dialog.init(true, true)
-        }
-        IconButton {
-            id: closeMark
-            objectName: "close"
-            anchors.right: parent.right
-            anchors.rightMargin: 16
-            anchors.verticalCenter: parent.verticalCenter
-            name: "Close"
-            source: theme.skinImage("mouseRate", "close.png")
-            onClicked: dialog.close()
-        }
         Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
@@ -144,7 +119,7 @@ Rectangle {
 
         SpeedRow {
             title: dialog.text(1)
-            icon: theme.skinImage("mouseRate", "pointer.png")
+            icon: theme.skinImage("mouseRate", "mouseRate.png")
             slow: dialog.text(3)
             fast: dialog.text(4)
             SliderButton {
@@ -158,7 +133,7 @@ Rectangle {
         }
         SpeedRow {
             title: dialog.text(2)
-            icon: theme.skinImage("mouseRate", "pointer.png")
+            icon: theme.skinImage("mouseRate", "mouseRate.png")
             slow: dialog.text(3)
             fast: dialog.text(4)
             SliderButton {
@@ -175,7 +150,7 @@ Rectangle {
             spacing: 8
             Image {
                 anchors.verticalCenter: parent.verticalCenter
-                source: theme.skinImage("scrollRate", "wheel.png")
+                source: theme.skinImage("scrollRate", "scrollRate.png")
             }
             ThemedText {
                 text: dialog.text(5)

@@ -143,7 +143,7 @@ Item {
         }
 
         function test_restoreAppliesFactoryValues() {
-            mouseClick(item("restore"))
+            mouseClick(item("restoreMark"))
             compare(item("speedSlider").knobX, 3)
             verify(item("screenRadio").isSelect)
             compare(callLog.argsOf("ui_View.mouseSetCursorSpeed"), [[0]])
@@ -153,7 +153,7 @@ Item {
         }
 
         function test_closeMark() {
-            mouseClick(item("close"))
+            mouseClick(item("closeMark"))
             verify(!dialog.visible)
             compare(closedSpy.count, 1)
             compare(sends(), [])
