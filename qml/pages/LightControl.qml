@@ -33,7 +33,7 @@ Rectangle {
     }
 
     function init(isSendData, isRecovery) {
-        for (var i = 0; i < 4 && i < effectRows.count; ++i)
+        for (var i = 0; i < Effects.BASIC_TEXTS.length && i < effectRows.count; ++i)
             effectRows.setProperty(i, "textValue", text(Effects.BASIC_TEXTS[i]))
         if (!isSendData && !isRecovery && !rowsAppended) {
             var texts = Effects.textIndexes(isColorful, is55328)
