@@ -195,10 +195,8 @@ Item {
 
         function test_blocksFollowStagesAndDevice_data() {
             return [
+                // the rules themselves are tabled in tst_perf_logic
                 { tag: "4 stages", flags: [false, false], dpi: 4, row: 0, blocks: [1, 2, 3, 4] },
-                { tag: "full colour", flags: [true, false], dpi: 2, row: 0, blocks: [1, 2, 3, 4, 5, 6, 7, 8] },
-                { tag: "55328", flags: [false, true], dpi: 8, row: 0, blocks: [1] },
-                { tag: "55328, Breath Loop", flags: [false, true], dpi: 8, row: 4, blocks: [1, 2, 3, 4, 5, 6, 7] },
                 { tag: "both, Twinkling", flags: [true, true], dpi: 8, row: 4, blocks: [1] },
                 { tag: "both, Breath Loop", flags: [true, true], dpi: 8, row: 11, blocks: [1, 2, 3, 4, 5, 6, 7] },
             ]

@@ -161,13 +161,6 @@ TestCase {
         compare(ColorBar.positionOf(data.rgb), data.x)
     }
 
-    function test_barRoundTripStaysClose() {
-        for (var x = 0; x <= 179; ++x) {
-            var back = ColorBar.positionOf(ColorBar.colorAt(x))
-            verify(Math.abs(back - x) <= 3, "x " + x + " came back as " + back)
-        }
-    }
-
     function test_storedColours() {
         var blocks = ColorBar.blocksFromList(["255", "0", "16", 300, -2, "x"])
         compare(blocks[0], [255, 0, 16])
@@ -231,18 +224,6 @@ TestCase {
         for (var b = 1; b <= 8; ++b)
             shown.push(Effects.blockVisible(b, data.row, data.dpi, data.flags[0], data.flags[1]) ? 1 : 0)
         compare(shown, data.shown)
-    }
-
-    function test_eighthColourSent() {
-        var list = []
-        for (var i = 0; i < 24; ++i)
-            list.push(i + 1)
-        compare(Effects.sentColours(list, 0, false, true).slice(21), [0, 0, 0])
-        compare(Effects.sentColours(list, 4, false, true).slice(21), [22, 23, 24])
-        compare(Effects.sentColours(list, 4, true, true).slice(21), [0, 0, 0])
-        compare(Effects.sentColours(list, 11, true, true).slice(21), [22, 23, 24])
-        compare(Effects.sentColours(list, 0, true, false), list)
-        compare(list[21], 22, "the panel's own list is left alone")
     }
 
     function test_steps() {
