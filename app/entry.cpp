@@ -3,6 +3,7 @@
 #include "inputcallbacks.h"
 #include "inputhook.h"
 #include "qtsinglecoreapplication.h"
+#include "scenesetup.h"
 #include "widget.h"
 
 #include <QDir>
@@ -33,6 +34,7 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     QDir::setCurrent(folder);
     qCDebug(lcWidget) << "working directory:" << QDir::currentPath();
 
+    prepareScene();
     Widget window;
     if (hooks.widgetCreated)
         hooks.widgetCreated(window);
