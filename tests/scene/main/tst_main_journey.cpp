@@ -31,9 +31,11 @@ class TestMainJourney : public QObject
 
     QQuickItem* root() { return window->view()->rootObject(); }
     QQuickItem* part(const char* name) { return root()->findChild<QQuickItem*>(QString::fromLatin1(name)); }
-    void click(QPoint at)
+    // `delay` keeps a click apart from an earlier one at the same place,
+    // which QTest would otherwise make a double click.
+    void click(QPoint at, int delay = -1)
     {
-        QTest::mouseClick(window->view(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(window->view(), Qt::LeftButton, {}, at, delay);
     }
     QVariant stored(const QString& file, const char* key)
     {
@@ -41,13 +43,10 @@ class TestMainJourney : public QObject
     }
     quint8 deviceRate() { return mouse->state().reportRate[mouse->state().currentProfile]; }
 
-private slots:
-    void initTestCase()
+    // A fresh window, connected to the emulated mouse, started and unlocked.
+    void openWindow()
     {
-        QVERIFY(rig.sandbox.isValid());
-        prepareScene();
-        mouse = rig.addMouse();
-        rig.configure({ListedDevice{}});
+        window.reset();
         window = std::make_unique<Widget>();
         window->device().setBackend(&rig.backend);
         window->device().setClock(&rig.clock);
@@ -56,6 +55,16 @@ private slots:
         QTRY_VERIFY(root()->property("isPownOn").toBool());
         // the start-up lock ends and the regions replace the start-up picture
         QTRY_VERIFY_WITH_TIMEOUT(window->view()->isEnabled() && part("leftColumn")->isVisible(), 3000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(rig.sandbox.isValid());
+        prepareScene();
+        mouse = rig.addMouse();
+        rig.configure({ListedDevice{}});
+        openWindow();
         QCOMPARE(stored(QStringLiteral("apConfig.bin"), "mouse/profileNo").toInt(), 0);
     }
 
@@ -100,6 +109,32 @@ private slots:
         QCOMPARE(part("reportRateList")->property("textValue").toString(), QStringLiteral("500Hz"));
         QVERIFY(int(mouse->sentBlocks().size()) > blocksBefore);
         QVERIFY(mouse->protocolErrors().isEmpty());
+    }
+
+    // With K7_SCREENSHOT_DIR set: the window after start-up, and with the
+    // reset confirmation open, in each shipped language.
+    void screenshots_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("English");
+        QTest::newRow("Chinese") << QStringLiteral("ChineseSimplified");
+    }
+    void screenshots()
+    {
+        QFETCH(QString, language);
+        const QString folder = qEnvironmentVariable("K7_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("K7_SCREENSHOT_DIR is not set");
+        QSettings(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat)
+            .setValue(QStringLiteral("common/language"), language);
+        openWindow();
+        QTest::qWait(300);
+        QVERIFY(window->grab().save(folder + QStringLiteral("/main-%1.png").arg(language)));
+        click(ResetButton, 600);
+        QVERIFY(part("resetConfirm")->isVisible());
+        QTest::qWait(100);
+        QVERIFY(window->grab().save(folder + QStringLiteral("/reset-%1.png").arg(language)));
+        QMetaObject::invokeMethod(part("resetConfirm"), "close");
     }
 
     void cleanupTestCase()
