@@ -53,8 +53,7 @@ private Q_SLOTS:
         QVERIFY(connected);
         QVERIFY(viewEnabled);
         QVERIFY(sceneStarted);
-        // The scene's start-up loads the language groups, "other" included,
-        // so the notice names the stage the button moved to.
+        // The scene loaded the language texts, so the notice names the stage.
         QCOMPARE(notices, QStringList({"Detect Device", "DPI Switch to 2 "}));
         QVERIFY(demo.mouse()->protocolErrors().isEmpty());
         QCOMPARE(int(demo.mouse()->state().keyboardOption[3] & 0x40), 0x40);

@@ -185,7 +185,7 @@ private Q_SLOTS:
         QTRY_VERIFY(root->property("isPownOn").toBool());
 
         // The scene's stage selection goes by number, 0 meaning "none"; the
-        // DPI panel draws the active stage.
+        // DPI panel draws the marked stage.
         QObject* dpiPanel = root->findChild<QObject*>(QStringLiteral("dpiSetting"));
         QVERIFY(dpiPanel);
         w.view()->setCurrentDPI(3);
