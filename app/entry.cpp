@@ -1,7 +1,9 @@
 #include "entry.h"
 
+#include "firstframeprobe.h"
 #include "inputcallbacks.h"
 #include "inputhook.h"
+#include "myqquickview.h"
 #include "qtsinglecoreapplication.h"
 #include "scenesetup.h"
 #include "widget.h"
@@ -38,6 +40,7 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     Widget window;
     if (hooks.widgetCreated)
         hooks.widgetCreated(window);
+    reportFirstFrame(window.view());
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, &window, &Widget::receiveMessage);
 
     // Key and button events from anywhere on the desktop reach the scene
