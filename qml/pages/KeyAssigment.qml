@@ -176,9 +176,9 @@ Rectangle {
 
     onKeyAssigmentLangChanged: {
         if (!isFireInput && fireText === KeyAssign.defaultLabels[KeyAssign.Label.clickInput])
-            fireText = lang[KeyAssign.Label.clickInput]
+            fireText = keyAssigmentLang[KeyAssign.Label.clickInput]
         if (!isComboInput && comboText === KeyAssign.defaultLabels[KeyAssign.Label.clickInput])
-            comboText = lang[KeyAssign.Label.clickInput]
+            comboText = keyAssigmentLang[KeyAssign.Label.clickInput]
     }
 
     Theme { id: theme }
@@ -341,17 +341,19 @@ Rectangle {
             }
             Repeater {
                 model: 3
+                // the radio's own `index` hides the delegate's: the mode is modelData
                 delegate: RadioButton {
-                    objectName: "playMode_" + index
-                    textValue: dialog.lang[KeyAssign.Label.firstPlayMode + index]
+                    objectName: "playMode_" + modelData
+                    index: modelData
+                    textValue: dialog.lang[KeyAssign.Label.firstPlayMode + modelData]
                     fontSize: theme.fontMinSize
-                    isSelect: dialog.playMode === index
+                    isSelect: dialog.playMode === modelData
                     Accessible.role: Accessible.RadioButton
                     Accessible.name: textValue
                     Accessible.checked: isSelect
-                    onBtnClick: {
-                        dialog.choosePlayMode(index)
-                        isSelect = Qt.binding(function () { return dialog.playMode === index })
+                    onBtnClick: function (mode) {
+                        dialog.choosePlayMode(mode)
+                        isSelect = Qt.binding(function () { return dialog.playMode === mode })
                     }
                 }
             }

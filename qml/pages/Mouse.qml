@@ -5,7 +5,7 @@ import "../basic"
 // numbered markers beside them. The selected (or hovered) button's strip is
 // drawn in its selected form; only the first keyCount buttons are shown.
 Item {
-    id: mouse
+    id: picturePage
 
     property int keyCount: 8
     property int selectKey: -1
@@ -25,7 +25,7 @@ Item {
     Item {
         id: picture
         objectName: "picture"
-        x: Math.round((mouse.width - width) / 2)
+        x: Math.round((picturePage.width - width) / 2)
         y: 101
         width: front.implicitWidth
         height: front.implicitHeight
@@ -35,27 +35,27 @@ Item {
             source: theme.skinImage("mouse", "mouseFront.png")
         }
         Repeater {
-            model: Math.min(mouse.keyCount, 8)
+            model: Math.min(picturePage.keyCount, 8)
             delegate: Image {
-                readonly property bool isMarked: mouse.selectKey === index || mouse.hoverKey === index
+                readonly property bool isMarked: picturePage.selectKey === index || picturePage.hoverKey === index
                 source: theme.skinImage("mouse", "key" + (index + 1) + (isMarked ? "Select.png" : ".png"))
             }
         }
     }
     Repeater {
-        model: Math.min(mouse.keyCount, 8)
+        model: Math.min(picturePage.keyCount, 8)
         delegate: Rectangle {
             objectName: "marker_" + index
-            readonly property bool isMarked: mouse.selectKey === index || mouse.hoverKey === index || area.containsMouse
-            x: mouse.markerPositions[index][0]
-            y: mouse.markerPositions[index][1]
+            readonly property bool isMarked: picturePage.selectKey === index || picturePage.hoverKey === index || area.containsMouse
+            x: picturePage.markerPositions[index][0]
+            y: picturePage.markerPositions[index][1]
             width: 48
             height: 24
             color: isMarked ? theme.colorOrange : theme.colorBlue
             border.color: theme.colorGray1
             Accessible.role: Accessible.Button
             Accessible.name: number.text
-            Accessible.onPressAction: mouse.clickBtn(index)
+            Accessible.onPressAction: picturePage.clickBtn(index)
             ThemedText {
                 id: number
                 anchors.centerIn: parent
@@ -65,7 +65,7 @@ Item {
                 id: area
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: mouse.clickBtn(index)
+                onClicked: picturePage.clickBtn(index)
             }
         }
     }
