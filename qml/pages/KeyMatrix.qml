@@ -28,7 +28,8 @@ Rectangle {
     signal enterBtn(int index)
     signal leaveBtn(int index)
     signal clickBtn(int index)
-    // a macro restored onto a button goes into the button's slot at once
+    // a macro restored onto a button, or edited while a button holds it,
+    // goes into the button's slot at once
     signal sendMacro(int slot, string name)
 
     function keyName(code) {
@@ -100,6 +101,49 @@ Rectangle {
             ui_View.setData("mouseMacroKey/" + slot, e.text)
         }
         isSave = true
+    }
+    // Upkeep when the macro editor changes its library. `slotsHolding` lists
+    // the buttons whose macro slot is stored under that name.
+    function slotsHolding(name) {
+        var out = []
+        for (var i = 0; i < workList.length; ++i) {
+            var c = workList[i].codes
+            if (c[0] === KeyAssign.Kind.Macro && String(ui_View.getData("mouseMacroKey/" + c[2], false)) === name)
+                out.push(i)
+        }
+        return out
+    }
+    function macroDeleted(name) {
+        var buttons = slotsHolding(name)
+        if (buttons.length > 0) {
+            var list = workList.slice()
+            for (var i = 0; i < buttons.length; ++i)
+                list[buttons[i]] = copyEntry(refList[buttons[i]])
+            workList = list
+            saveData()
+        }
+        ui_View.deleteMacroUpdateProfile(name)
+    }
+    function renameButtons(buttons, name) {
+        var list = workList.slice()
+        for (var i = 0; i < buttons.length; ++i) {
+            var b = buttons[i]
+            ui_View.setData("mouseMacroKey/" + list[b].codes[2], name)
+            list[b] = { "codes": list[b].codes, "text": name }
+        }
+        workList = list
+    }
+    function macroRenamed(oldName, newName) {
+        var buttons = slotsHolding(oldName)
+        renameButtons(buttons, newName)
+        // the store refuses a rename it cannot carry out in every profile
+        if (!ui_View.modifyMacroNameUpdateProfile(oldName, newName))
+            renameButtons(buttons, oldName)
+    }
+    function macroEdited(name) {
+        var buttons = slotsHolding(name)
+        for (var i = 0; i < buttons.length; ++i)
+            sendMacro(buttons[i], name)
     }
     function rowLabel(index) {
         return keyMatrixLang[0] + " " + (index + 1)
