@@ -271,24 +271,28 @@ Item {
             verify(!child("gunRadios").visible)
         }
 
+        // Waits until the grid has wholly unfolded (or folded).
+        function settle(grid, isOpen) {
+            var box = findChild(grid, "dropBox")
+            tryVerify(function () {
+                return !box.running && box.height === (isOpen ? box.openHeight : 0)
+            })
+        }
         function test_grids() {
             open(1)
             var grid = child("windowsGrid")
             click("windowsGrid")
-            tryCompare(grid, "isDrop", true)
-            wait(250)
+            settle(grid, true)
             // "Max": second row, first column; a gap in the last row
             mouseClick(grid, grid.width / 2, grid.height + 24 + 12)
             compare(s.dialog.currentCodes, [6, 0x04, 0x2C, 0x1B])
             compare(s.dialog.currentText, "Max")
-            tryCompare(grid, "isDrop", false)
-            wait(250)
+            settle(grid, false)
             click("radio_22")
             mouseClick(grid)
-            tryCompare(grid, "isDrop", true)
-            wait(250)
+            settle(grid, true)
             mouseClick(grid, grid.width * 2.5, grid.height + 48 + 12)
-            tryCompare(grid, "isDrop", false)
+            settle(grid, false)
             compare(s.dialog.currentCodes, [5, 0, 1, 0], "a gap is not a choice")
             compare(grid.currentSelect, -1)
             var media = child("mediaGrid")
