@@ -369,6 +369,7 @@ Item {
             // ==== keys wiring (button list) ====
             selectKey: mouse.selectKey
             assignmentLabels: keyAssigment.keyAssigmentLang
+            gunPeriods: gunControl.slotPeriods
             onEnterBtn: function(index) { mouse.hoverKey = index }
             onLeaveBtn: function(index) { if (!keyAssigment.visible) mouse.hoverKey = -1 }
             onClickBtn: function(index) { root.openKeyAssignment(index) }

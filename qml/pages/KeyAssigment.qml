@@ -186,24 +186,11 @@ Rectangle {
 
     Theme { id: theme }
 
-    // title bar
-    ThemedText {
-        objectName: "title"
-        x: dialog.margin
-        width: parent.width - 2 * dialog.margin - 48
-        height: 40
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
-        font.pixelSize: theme.fontMiddleSize
-        text: dialog.lang[KeyAssign.Label.keyTitle] + (dialog.keyIndex + 1) + " : " + dialog.currentText
-    }
-    Row {
-        anchors.right: parent.right
-        anchors.rightMargin: 10
-        y: 10
-        spacing: 4
-        GlyphButton { objectName: "restoreMark"; glyph: "↺"; name: "Restore"; onClicked: dialog.restore() }
-        GlyphButton { objectName: "closeMark"; glyph: "×"; name: "Close"; onClicked: dialog.close() }
+    DialogTitle {
+        title: dialog.lang[KeyAssign.Label.keyTitle] + (dialog.keyIndex + 1) + " : " + dialog.currentText
+        hasRestore: true
+        onCloseClicked: dialog.close()
+        onRestoreClicked: dialog.restore()
     }
 
     Flickable {
@@ -322,6 +309,8 @@ Rectangle {
                     Accessible.name: textValue
                     // the macro editor hands over its names, in its order
                     function addData(names) {
+                        if (!names || names.length === undefined)
+                            names = []
                         mdItems.clear()
                         for (var i = 0; i < names.length; ++i)
                             mdItems.append({ "textValue": String(names[i]) })
@@ -330,16 +319,11 @@ Rectangle {
                     }
                     onValueChange: function (row) { dialog.chooseMacro(row) }
                 }
-                Rectangle {
+                TextButton {
                     objectName: "macroEditorButton"
-                    width: editorLabel.implicitWidth + 24
-                    height: 24
-                    color: editorArea.containsMouse ? theme.colorOrange : theme.colorBlue
-                    Accessible.role: Accessible.Button
-                    Accessible.name: editorLabel.text
-                    Accessible.onPressAction: dialog.openMacroEditor()
-                    ThemedText { id: editorLabel; anchors.centerIn: parent; text: dialog.lang[KeyAssign.Label.macroEditor] }
-                    MouseArea { id: editorArea; anchors.fill: parent; hoverEnabled: true; onClicked: dialog.openMacroEditor() }
+                    width: 112
+                    textValue: dialog.lang[KeyAssign.Label.macroEditor]
+                    onClicked: dialog.openMacroEditor()
                 }
             }
             Repeater {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../basic"
+import "../controls"
 import "keys"
 import "../logic/keyassign.js" as KeyAssign
 
@@ -180,13 +181,13 @@ Rectangle {
         font.pixelSize: theme.fontMiddleSize
         text: keyMatrix.keyMatrixLang[1]
     }
-    GlyphButton {
+    IconButton {
         objectName: "restoreAll"
         anchors.right: parent.right
         anchors.rightMargin: 8
         y: 10
-        glyph: "↺"
         name: "Restore"
+        file: "restore.png"
         onClicked: keyMatrix.restoreAll()
     }
     Column {

@@ -117,14 +117,14 @@ Item {
             compare(s.mouse.selectKey, -1)
             // two left buttons: either may be reassigned
             open(0)
-            compare(child("title").text, "Key 1 : Left Key")
+            compare(child("dialogTitle").text, "Key 1 : Left Key")
         }
 
         function test_title() {
             open(1)
-            compare(child("title").text, "Key 2 : Right Key")
+            compare(child("dialogTitle").text, "Key 2 : Right Key")
             click("radio_22")
-            compare(child("title").text, "Key 2 : DPI+")
+            compare(child("dialogTitle").text, "Key 2 : DPI+")
         }
 
         function test_fireCaptureTakesFirstEvent() {
