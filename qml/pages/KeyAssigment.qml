@@ -237,8 +237,6 @@ Rectangle {
                     // knob positions 3 to 79: 4 to 80 ms
                     width: 110
                     textValue: KeyAssign.defaultRate + "ms"
-                    Accessible.role: Accessible.ComboBox
-                    Accessible.name: textValue
                     onValueChange: function (position) { dialog.setRate(KeyAssign.rateOfPosition(position)) }
                     Component.onCompleted: sliderControl.setValue(KeyAssign.positionOfRate(KeyAssign.defaultRate))
                 }
@@ -305,8 +303,6 @@ Rectangle {
                     objectName: "macroList"
                     width: 160
                     currentSelect: 0
-                    Accessible.role: Accessible.ComboBox
-                    Accessible.name: textValue
                     // the macro editor hands over its names, in its order
                     function addData(names) {
                         if (!names || names.length === undefined)

@@ -41,8 +41,6 @@ DropDownGrid {
     }
 
     width: 120
-    Accessible.role: Accessible.ComboBox
-    Accessible.name: textValue
 
     onCurrentChanged: follow()
     onCurrentSelectChanged: {

@@ -359,6 +359,18 @@ Item {
             verify(s.keyMatrix.isSave)
         }
 
+        function test_accessibleNames() {
+            compare(child("marker_2").Accessible.name, "3")
+            compare(child("row_1").Accessible.name, "Key  2 Right Key")
+            compare(child("restoreAll").Accessible.name, "Restore")
+            open(1)
+            compare(child("closeMark").Accessible.name, "Close")
+            compare(child("restoreMark").Accessible.name, "Restore")
+            compare(findChild(child("mouseRadios"), "radio_4").Accessible.name, "Right Key")
+            compare(child("endness").Accessible.role, Accessible.CheckBox)
+            compare(child("comboCancel").Accessible.name, "Cancel")
+        }
+
         function test_hoverMarksThePicture() {
             mouseMove(child("row_2"))
             compare(s.mouse.hoverKey, 2)
