@@ -321,6 +321,12 @@ Item {
             compare(callLog.count("ui_View.mouseSetKeyMatrix"), 0, "the key matrix waits for Save")
         }
 
+        function test_dialogListFollowsTheEditorsNames() {
+            s.dialog.macroNames = ["b", "a"]
+            compare(s.dialog.macroList.mdItems.count, 2)
+            compare(s.dialog.macroList.mdItems.get(1).textValue, "a")
+        }
+
         function test_closeWithoutChangeKeepsList() {
             open(1)
             click("radio_22")
