@@ -374,12 +374,14 @@ Item {
             onLeaveBtn: function(index) { if (!keyAssigment.visible) mouse.hoverKey = -1 }
             onClickBtn: function(index) { root.openKeyAssignment(index) }
             onSendMacro: function(slot, name) { macroEditor.sendMacro(slot, name) }
-            // the buttons follow the macro library
+            // a renamed macro shows its new name at once; the texts are read
+            // again from the store once it has renamed (or refused to)
             Connections {
                 target: macroEditor
-                function onDeleteMacro(macroName) { keyMatrix.macroDeleted(macroName) }
-                function onModifyMacroName(oldMacroName, newMacroName) { keyMatrix.macroRenamed(oldMacroName, newMacroName) }
-                function onModifyMacroData(macroName) { keyMatrix.macroEdited(macroName) }
+                function onModifyMacroName(oldMacroName, newMacroName) {
+                    keyMatrix.showRenamed(oldMacroName, newMacroName)
+                    Qt.callLater(keyMatrix.refreshTexts)
+                }
             }
             // ==== end keys wiring ====
         }
@@ -551,7 +553,6 @@ Item {
         keyTable: keyCodeString
         // ==== keys wiring (key-assignment dialog) ====
         buttonList: keyMatrix
-        macroNames: macroEditor.macroNames
         onSendMacro: function(slot, name) { macroEditor.sendMacro(slot, name) }
         onOpenMacroEditor: root.openDialog(macroEditor)
         onClosed: { mouse.hoverKey = -1; mouse.selectKey = -1 }

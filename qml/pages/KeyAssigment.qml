@@ -22,8 +22,6 @@ Rectangle {
     property bool isFireInput: false
     property bool isComboInput: false
     property alias macroList: macroDrop
-    // the macro editor's names, in its order
-    property var macroNames: []
 
     // the button being edited and its assignment as chosen so far
     property int keyIndex: -1
@@ -176,7 +174,6 @@ Rectangle {
     color: theme.colorGray0
     border.color: theme.colorGray1
 
-    onMacroNamesChanged: macroDrop.addData(macroNames)
     onKeyAssigmentLangChanged: {
         if (!isFireInput && fireText === KeyAssign.defaultLabels[KeyAssign.Label.clickInput])
             fireText = keyAssigmentLang[KeyAssign.Label.clickInput]

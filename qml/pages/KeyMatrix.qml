@@ -146,6 +146,20 @@ Rectangle {
         for (var i = 0; i < buttons.length; ++i)
             sendMacro(buttons[i], name)
     }
+    // Texts again from the codes: labels, key names or stored macro names
+    // have changed.
+    function refreshTexts() {
+        workList = makeEntries(codesOf(workList), false)
+        refList = makeEntries(codesOf(refList), true)
+    }
+    // A macro renamed in the editor: the buttons that show it take the new
+    // name at once, before the store has been asked (see refreshTexts).
+    function showRenamed(oldName, newName) {
+        workList = workList.map(function (e) {
+            var isIt = e.codes[0] === KeyAssign.Kind.Macro && e.text === oldName
+            return isIt ? { "codes": e.codes, "text": newName } : e
+        })
+    }
     function rowLabel(index) {
         return keyMatrixLang[0] + " " + (index + 1)
     }
@@ -163,14 +177,8 @@ Rectangle {
         workList = makeEntries(defaults, false)
         refList = makeEntries(KeyAssign.defaultEntries(), true)
     }
-    onAssignmentLabelsChanged: {
-        workList = makeEntries(codesOf(workList), false)
-        refList = makeEntries(codesOf(refList), true)
-    }
-    onKeyTableChanged: {
-        workList = makeEntries(codesOf(workList), false)
-        refList = makeEntries(codesOf(refList), true)
-    }
+    onAssignmentLabelsChanged: refreshTexts()
+    onKeyTableChanged: refreshTexts()
 
     Theme { id: theme }
 

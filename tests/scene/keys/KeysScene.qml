@@ -1,5 +1,6 @@
 import QtQuick
 import "qrc:/modules/qml/pages"
+import "qrc:/modules/qml/basic"
 
 // The three key pages wired as the main screen wires them: selection on the
 // picture, the last-left-button guard, macro sends recorded.
@@ -24,7 +25,7 @@ Item {
     width: 1024
     height: 640
 
-    KeyTableDouble { id: keyTable }
+    KeyCodeString { id: keyTable }
 
     Mouse {
         id: mouse

@@ -321,8 +321,8 @@ Item {
             compare(callLog.count("ui_View.mouseSetKeyMatrix"), 0, "the key matrix waits for Save")
         }
 
-        function test_dialogListFollowsTheEditorsNames() {
-            s.dialog.macroNames = ["b", "a"]
+        function test_macroListTakesTheEditorsNames() {
+            s.dialog.macroList.addData(["b", "a"])
             compare(s.dialog.macroList.mdItems.count, 2)
             compare(s.dialog.macroList.mdItems.get(1).textValue, "a")
         }

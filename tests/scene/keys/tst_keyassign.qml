@@ -1,12 +1,13 @@
 import QtQuick
 import QtTest
 import "qrc:/modules/qml/logic/keyassign.js" as KeyAssign
+import "qrc:/modules/qml/basic"
 
 // Assignment encodings and texts, without a window.
 TestCase {
     name: "KeyAssign"
 
-    KeyTableDouble { id: keys }
+    KeyCodeString { id: keys }
 
     function text(codes, macros) {
         return KeyAssign.describe(codes, KeyAssign.defaultLabels, keys.keycodeTostr, function (slot) {

@@ -235,8 +235,6 @@ void TestKeysJourney::macroSentAtOnce()
     j.view()->saveMacroIni(QStringLiteral("burst"), {QStringLiteral("1,A"), QStringLiteral("0,50"), QStringLiteral("2,A")}, 1);
     j.view()->updataNameList(0, {QStringLiteral("burst")});
     QVERIFY(j.start());
-    if (!j.item(QStringLiteral("macroEditor"))->property("macroNames").isValid())
-        QSKIP("the macro editor is not in this scene yet");
     j.mouse->clearRecords();
 
     j.openButton(3);

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import "qrc:/modules/qml/pages"
+import "qrc:/modules/qml/basic"
 
 // What the button list does when the macro editor deletes, renames or
 // re-saves a macro that buttons hold.
@@ -15,7 +16,7 @@ Item {
         Item {
             property alias keyMatrix: list
             property var sentMacros: []
-            KeyTableDouble { id: keyTable }
+            KeyCodeString { id: keyTable }
             KeyMatrix {
                 id: list
                 keyTable: keyTable
@@ -80,6 +81,19 @@ Item {
             compare(ui_View.profile["mouseMacroKey/5"], "burst")
             compare(s.keyMatrix.entry(2).text, "burst")
             compare(findChild(s, "row_5").assignment, "burst")
+        }
+
+        // What the main screen runs when the editor renames a macro: the new
+        // name at once, then the texts as the store holds them.
+        function test_textsFollowTheStoredName() {
+            s.keyMatrix.showRenamed("burst", "volley")
+            compare(findChild(s, "row_2").assignment, "volley")
+            compare(findChild(s, "row_6").assignment, "other")
+            ui_View.profile["mouseMacroKey/5"] = "volley"
+            s.keyMatrix.refreshTexts()
+            compare(findChild(s, "row_5").assignment, "volley")
+            compare(findChild(s, "row_2").assignment, "burst")
+            compare(s.keyMatrix.entry(5).codes, [4, 1, 5, 0])
         }
 
         function test_editedMacroIsResentToEveryButtonHoldingIt() {

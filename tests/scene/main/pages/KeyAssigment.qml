@@ -9,7 +9,6 @@ Rectangle {
     property var keyTable
     property var keyAssigmentLang: []
     property var buttonList
-    property var macroNames: []
     property QtObject macroList: QtObject {
         function addData(names) {}
         function closeMenu() {}
