@@ -346,7 +346,8 @@ Item {
         visible: root.isStarted
         keyCount: root.keyCount
         // ==== keys wiring (mouse picture) ====
-        onClickBtn: function(index) { root.openKeyAssignment(index) }
+        // a marker of the last left button opens nothing and drops the selection
+        onClickBtn: function(index) { if (!root.openKeyAssignment(index)) mouse.selectKey = -1 }
         // ==== end keys wiring ====
     }
 
@@ -366,9 +367,22 @@ Item {
             isGun: root.isGun
             keyTable: keyCodeString
             // ==== keys wiring (button list) ====
+            selectKey: mouse.selectKey
+            assignmentLabels: keyAssigment.keyAssigmentLang
+            gunPeriods: gunControl.slotPeriods
             onEnterBtn: function(index) { mouse.hoverKey = index }
             onLeaveBtn: function(index) { if (!keyAssigment.visible) mouse.hoverKey = -1 }
             onClickBtn: function(index) { root.openKeyAssignment(index) }
+            onSendMacro: function(slot, name) { macroEditor.sendMacro(slot, name) }
+            // a renamed macro shows its new name at once; the texts are read
+            // again from the store once it has renamed (or refused to)
+            Connections {
+                target: macroEditor
+                function onModifyMacroName(oldMacroName, newMacroName) {
+                    keyMatrix.showRenamed(oldMacroName, newMacroName)
+                    Qt.callLater(keyMatrix.refreshTexts)
+                }
+            }
             // ==== end keys wiring ====
         }
         EditorBox {
@@ -540,8 +554,10 @@ Item {
         isGun: root.isGun
         keyTable: keyCodeString
         // ==== keys wiring (key-assignment dialog) ====
+        buttonList: keyMatrix
+        onSendMacro: function(slot, name) { macroEditor.sendMacro(slot, name) }
         onOpenMacroEditor: root.openDialog(macroEditor)
-        onClosed: mouse.hoverKey = -1
+        onClosed: { mouse.hoverKey = -1; mouse.selectKey = -1 }
         // ==== end keys wiring ====
     }
     MacroEditor {

@@ -1,24 +1,72 @@
 import QtQuick
 import "../basic"
 
-// PLACEHOLDER for the mouse picture and its numbered markers: the
-// interface the main screen uses and the picture itself. The keys page
-// replaces this file wholesale.
+// The mouse's front view with the highlight strip of each button and the
+// numbered markers beside them. The selected (or hovered) button's strip is
+// drawn in its selected form; only the first keyCount buttons are shown.
 Item {
+    id: picturePage
+
     property int keyCount: 8
     property int selectKey: -1
     property int hoverKey: -1
 
     signal clickBtn(int index)
 
+    // marker boxes, in window pixels, for buttons 0 to 7
+    readonly property var markerPositions: [[322, 120], [608, 120], [490, 80], [320, 274],
+                                            [320, 322], [608, 288], [608, 323], [320, 217]]
+
     width: 1024
     height: 640
 
     Theme { id: theme }
 
-    Image {
-        x: Math.round((parent.width - width) / 2)
+    Item {
+        id: picture
+        objectName: "picture"
+        x: Math.round((picturePage.width - width) / 2)
         y: 101
-        source: theme.skinImage("mouse", "mouseFront.png")
+        width: front.implicitWidth
+        height: front.implicitHeight
+
+        Image {
+            id: front
+            source: theme.skinImage("mouse", "mouseFront.png")
+        }
+        Repeater {
+            model: Math.min(picturePage.keyCount, 8)
+            delegate: Image {
+                readonly property bool isMarked: picturePage.selectKey === index || picturePage.hoverKey === index
+                source: theme.skinImage("mouse", "key" + (index + 1) + (isMarked ? "Select.png" : ".png"))
+            }
+        }
+    }
+    Repeater {
+        model: Math.min(picturePage.keyCount, 8)
+        delegate: Rectangle {
+            objectName: "marker_" + index
+            readonly property bool isMarked: picturePage.selectKey === index || picturePage.hoverKey === index || area.containsMouse
+            x: picturePage.markerPositions[index][0]
+            y: picturePage.markerPositions[index][1]
+            width: 48
+            height: 24
+            color: isMarked ? theme.colorOrange : theme.colorBlue
+            border.color: theme.colorGray1
+            Accessible.role: Accessible.Button
+            Accessible.name: number.text
+            Accessible.onPressAction: picturePage.clickBtn(index)
+            ThemedText {
+                id: number
+                anchors.centerIn: parent
+                text: String(index + 1)
+            }
+            MouseArea {
+                id: area
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: picturePage.clickBtn(index)
+            }
+        }
     }
 }

@@ -8,6 +8,7 @@ Rectangle {
     property bool isGun: true
     property var keyTable
     property var keyAssigmentLang: []
+    property var buttonList
     property QtObject macroList: QtObject {
         function addData(names) {}
         function closeMenu() {}
@@ -15,6 +16,7 @@ Rectangle {
 
     signal closed()
     signal openMacroEditor()
+    signal sendMacro(int slot, string name)
 
     function open() { callLog.add("keyAssigment", "open", arguments); visible = true }
     function close() { visible = false; closed() }

@@ -8,14 +8,20 @@ Rectangle {
     property var keyTable
     property var keyMatrixLang: []
     property int oneLeftKey: -1
+    property var assignmentLabels: []
+    property var gunPeriods: []
+    property int selectKey: -1
 
     signal enterBtn(int index)
     signal leaveBtn(int index)
     signal clickBtn(int index)
+    signal sendMacro(int slot, string name)
 
     function init(isSendData, isRecovery) { callLog.add("keyMatrix", "init", arguments) }
     function saveData() { callLog.add("keyMatrix", "saveData", arguments) }
     function checkOneLeftKey() { return oneLeftKey }
+    function refreshTexts() {}
+    function showRenamed(oldName, newName) {}
 
     width: 232
     height: 40 + 24 * keyCount + 2 * (keyCount - 1) + 8

@@ -1,0 +1,25 @@
+import QtQuick
+import "../../basic"
+
+// Heading of one group of the assignment dialog, with a rule under it.
+Item {
+    property alias text: label.text
+
+    width: parent ? parent.width : 0
+    height: 24
+
+    Theme { id: theme }
+
+    ThemedText {
+        id: label
+        anchors.verticalCenter: parent.verticalCenter
+        font.pixelSize: theme.fontMiddleSize
+        color: theme.colorOrange
+    }
+    Rectangle {
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 1
+        color: theme.colorGray1
+    }
+}
