@@ -374,15 +374,6 @@ Item {
             onLeaveBtn: function(index) { if (!keyAssigment.visible) mouse.hoverKey = -1 }
             onClickBtn: function(index) { root.openKeyAssignment(index) }
             onSendMacro: function(slot, name) { macroEditor.sendMacro(slot, name) }
-            // a renamed macro shows its new name at once; the texts are read
-            // again from the store once it has renamed (or refused to)
-            Connections {
-                target: macroEditor
-                function onModifyMacroName(oldMacroName, newMacroName) {
-                    keyMatrix.showRenamed(oldMacroName, newMacroName)
-                    Qt.callLater(keyMatrix.refreshTexts)
-                }
-            }
             // ==== end keys wiring ====
         }
         EditorBox {
@@ -567,43 +558,13 @@ Item {
         // ==== macro wiring (macro editor) ====
         onMacroNamesChanged: keyAssigment.macroList.addData(macroNames)
         onClosed: keyAssigment.macroList.closeMenu()
-        // The buttons whose macro slot holds `name`, read from the active
-        // profile: "mouseMacroKey/" + slot is written as soon as a button
-        // gets a macro, before Save.
-        function slotsHolding(name) {
-            var slots = []
-            for (var i = 0; i < 16; ++i) {
-                if (String(ui_View.getData("mouseMacroKey/" + i, false)) === name)
-                    slots.push(i)
-            }
-            return slots
-        }
-        function isStoredMacro(button, name) {
-            var entry = ui_View.mouseGetKeydefine(button, false)
-            return entry.length === 4 && Number(entry[0]) === 4
-                   && String(ui_View.getData("mouseMacroKey/" + Number(entry[2]), false)) === name
-        }
-        // Buttons playing the deleted macro get their factory assignment on
-        // the mouse at once: the profile is repaired, then the button list
-        // reads it again and sends it.
-        onDeleteMacro: function(name) {
-            var used = false
-            for (var i = 0; i < 16; ++i)
-                used = used || isStoredMacro(i, name)
-            ui_View.deleteMacroUpdateProfile(name)
-            if (used)
-                keyMatrix.init(true, false)
-        }
-        // The store renames the file and every profile's slot entries; a
-        // refused rename changes nothing (the editor keeps the old name).
-        onModifyMacroName: function(oldName, newName) {
-            ui_View.modifyMacroNameUpdateProfile(oldName, newName)
-        }
-        onModifyMacroData: function(name) {
-            var slots = slotsHolding(name)
-            for (var i = 0; i < slots.length; ++i)
-                macroEditor.sendMacro(slots[i], name)
-        }
+        // The button list keeps its entries in step with the library: a
+        // deleted macro gives its buttons their factory assignment at once,
+        // a renamed one is shown and stored under its new name, an edited
+        // one is sent again to every button that plays it.
+        onDeleteMacro: function(name) { keyMatrix.macroDeleted(name) }
+        onModifyMacroName: function(oldName, newName) { keyMatrix.macroRenamed(oldName, newName) }
+        onModifyMacroData: function(name) { keyMatrix.macroEdited(name) }
         // ==== end macro wiring ====
     }
     GunControl {

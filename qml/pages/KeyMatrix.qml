@@ -152,14 +152,6 @@ Rectangle {
         workList = makeEntries(codesOf(workList), false)
         refList = makeEntries(codesOf(refList), true)
     }
-    // A macro renamed in the editor: the buttons that show it take the new
-    // name at once, before the store has been asked (see refreshTexts).
-    function showRenamed(oldName, newName) {
-        workList = workList.map(function (e) {
-            var isIt = e.codes[0] === KeyAssign.Kind.Macro && e.text === oldName
-            return isIt ? { "codes": e.codes, "text": newName } : e
-        })
-    }
     function rowLabel(index) {
         return keyMatrixLang[0] + " " + (index + 1)
     }

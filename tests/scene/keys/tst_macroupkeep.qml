@@ -83,19 +83,6 @@ Item {
             compare(findChild(s, "row_5").assignment, "burst")
         }
 
-        // What the main screen runs when the editor renames a macro: the new
-        // name at once, then the texts as the store holds them.
-        function test_textsFollowTheStoredName() {
-            s.keyMatrix.showRenamed("burst", "volley")
-            compare(findChild(s, "row_2").assignment, "volley")
-            compare(findChild(s, "row_6").assignment, "other")
-            ui_View.profile["mouseMacroKey/5"] = "volley"
-            s.keyMatrix.refreshTexts()
-            compare(findChild(s, "row_5").assignment, "volley")
-            compare(findChild(s, "row_2").assignment, "burst")
-            compare(s.keyMatrix.entry(5).codes, [4, 1, 5, 0])
-        }
-
         function test_editedMacroIsResentToEveryButtonHoldingIt() {
             s.keyMatrix.macroEdited("burst")
             compare(s.sentMacros, [[2, "burst"], [5, "burst"]])

@@ -37,6 +37,10 @@ Item {
             ui_View.nameLists[0] = ["Burst", "Other"]
             ui_View.profile = { "mouse/reportRate": "2", "mouseMacroKey/3": "Burst", "mouseMacroKey/5": "Other",
                                 "mouseMacroKey/9": "Burst" }
+            // buttons 3, 5 and 9 play the macros of their own slots
+            ui_View.returns["mouseGetKeydefine"] = function(button, isRecovery) {
+                return !isRecovery && [3, 5, 9].indexOf(button) >= 0 ? [4, 0, button, 0] : [0, 0, 0xF0, 0]
+            }
             dropDown.added = []
             dropDown.closings = 0
             verify(sceneComponent.status === Component.Ready, sceneComponent.errorString())

@@ -20,8 +20,9 @@ Rectangle {
     function init(isSendData, isRecovery) { callLog.add("keyMatrix", "init", arguments) }
     function saveData() { callLog.add("keyMatrix", "saveData", arguments) }
     function checkOneLeftKey() { return oneLeftKey }
-    function refreshTexts() {}
-    function showRenamed(oldName, newName) {}
+    function macroDeleted(name) { callLog.add("keyMatrix", "macroDeleted", arguments) }
+    function macroRenamed(oldName, newName) { callLog.add("keyMatrix", "macroRenamed", arguments) }
+    function macroEdited(name) { callLog.add("keyMatrix", "macroEdited", arguments) }
 
     width: 232
     height: 40 + 24 * keyCount + 2 * (keyCount - 1) + 8
