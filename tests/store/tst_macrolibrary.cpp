@@ -57,6 +57,7 @@ private slots:
     void nameListFillerSurvivesRestart();
     void savingFewerStepsDropsOldOnes();
     void damagedStepCountIsCapped();
+    void savingOverDamagedFileSucceeds();
     void missingMacroFileIsNotCreated();
     void refusesUnsafeMacroNames_data();
     void refusesUnsafeMacroNames();
@@ -164,6 +165,18 @@ void TestMacroLibrary::damagedStepCountIsCapped()
     QCOMPARE(steps.size(), 1000 + 1); // the steps read, then the repeat count
     QCOMPARE(steps.first(), QStringLiteral("1,A"));
     QCOMPARE(steps.last(), QStringLiteral("1"));
+}
+
+// A file the INI reader cannot fully parse (here a quote that runs into a
+// broken section header) is still rewritten by a save; the save used to
+// report a failure all the same.
+void TestMacroLibrary::savingOverDamagedFileSucceeds()
+{
+    writeBytes(StorePath::macroFile(kMacro), "[config]\ntotal=1\n[macro]\n0=\"1,A\n[mac\"o\n]\n");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rewrote damaged file")));
+    QVERIFY(m_macros->saveMacroIni(kMacro, {"1,B", "2,B"}, 4));
+    m_sandbox->restart();
+    QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList({"1,B", "2,B", "4"}));
 }
 
 void TestMacroLibrary::missingMacroFileIsNotCreated()
