@@ -21,24 +21,25 @@ std::unique_ptr<QSettings> openIniStore(const QString &path)
 
 bool flushIniStore(QSettings &store)
 {
-    // A damaged file (one the INI reader could not fully parse) is rewritten
-    // from what could be read, but its FormatError status stays for the life
-    // of the object and hides any later write error. Whether the write went
-    // through shows in the file: what QSettings writes is never damaged, so a
-    // successful write always changes it.
-    if (store.status() == QSettings::FormatError) {
-        const QByteArray damaged = fileContent(store.fileName());
-        store.sync();
-        if (fileContent(store.fileName()) != damaged) {
+    // A damaged file (one the INI reader cannot fully parse) is rewritten
+    // from what could be read, but QSettings then reports FormatError, which
+    // may first appear during this very write, and which hides any write
+    // error after it. Whether the write went through shows in the file: what
+    // QSettings writes is never damaged, so a successful write changes it.
+    const QByteArray before = fileContent(store.fileName());
+    store.sync();
+    switch (store.status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::FormatError:
+        if (fileContent(store.fileName()) != before) {
             qCWarning(lcStore) << "rewrote damaged file" << store.fileName();
             return true;
         }
-        qCWarning(lcStore) << "cannot write" << store.fileName();
-        return false;
+        break;
+    case QSettings::AccessError:
+        break;
     }
-    store.sync();
-    if (store.status() == QSettings::NoError)
-        return true;
     qCWarning(lcStore) << "cannot write" << store.fileName();
     return false;
 }
