@@ -5,6 +5,7 @@
 //
 // Reproducible: the seed (K7_CRASH_SEED) fixes the steps, where each child
 // starts and how long it lives. K7_CRASH_KILLS sets the number of kills.
+#include "environmentnumber.h"
 #include "modulessandbox.h"
 #include "storeworkload.h"
 
@@ -26,13 +27,6 @@
 namespace {
 
 constexpr int kSteps = 90;
-
-int environmentNumber(const char *name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? value : fallback;
-}
 
 struct Tally
 {

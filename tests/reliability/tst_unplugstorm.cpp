@@ -4,6 +4,7 @@
 // handshake and takes commands again. Seeded (K7_STORM_SEED); the number of
 // exchanges per kind is K7_STORM_ROUNDS.
 #include "devicedetection.h"
+#include "environmentnumber.h"
 #include "simrig.h"
 
 #include <QElapsedTimer>
@@ -15,13 +16,6 @@
 namespace {
 
 constexpr qint64 kLongestAllowedWaitMs = 2500;
-
-int environmentNumber(const char *name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? value : fallback;
-}
 
 // Passes every call to the emulated mouse's backend and pulls the mouse out
 // just before the call numbered `unplugAt` (counted from arm()).
