@@ -33,9 +33,10 @@ Item {
 
     DropHead {
         id: head
+        objectName: dropDown.objectName + "Head"
         width: parent.width
         color: dropDown.bgColor
-        border.color: dropDown.borderColor
+        border.color: head.activeFocus ? theme.colorOrange : dropDown.borderColor
         text: dropDown.textValue
         horizontalOffset: dropDown.horizontalOffset
         isOpen: dropDown.isDrop

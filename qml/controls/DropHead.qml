@@ -14,6 +14,14 @@ Rectangle {
 
     height: 24
     border.width: 1
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: text
+    Accessible.onPressAction: clicked()
+    Keys.onSpacePressed: clicked()
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
 
     Theme { id: theme }
 

@@ -1,12 +1,14 @@
 #!/bin/sh
-# Renders the scene's pictures from their SVG sources. The PNGs are kept in
-# the repository, so the build never needs this script or its tool
-# (rsvg-convert, Debian package librsvg2-bin).
+# Renders the scene's pictures from their SVG sources: svg/<name>.svg gives
+# <name>.png (window-wide pictures) and svg/<folder>/<name>.svg gives
+# <folder>/<name>.png. The PNGs are kept in the repository, so the build
+# never needs this script or its tool (rsvg-convert, Debian package
+# librsvg2-bin).
 set -eu
 cd "$(dirname "$0")"
-for name in slide dropBtn dropBtnU checkBtn; do
-    rsvg-convert -o "index/$name.png" "svg/$name.svg"
-done
-for name in background titleBar titleLogo; do
-    rsvg-convert -o "$name.png" "svg/$name.svg"
+for source in svg/*.svg svg/*/*.svg; do
+    target=${source#svg/}
+    target=${target%.svg}.png
+    mkdir -p "$(dirname "$target")"
+    rsvg-convert -o "$target" "$source"
 done

@@ -184,11 +184,14 @@ private Q_SLOTS:
         QCOMPARE(root->property("isPownOn").toBool(), false);
         QTRY_VERIFY(root->property("isPownOn").toBool());
 
-        // The scene's stage selection goes by number, 0 meaning "none".
+        // The scene's stage selection goes by number, 0 meaning "none"; the
+        // DPI panel draws the marked stage.
+        QObject* dpiPanel = root->findChild<QObject*>(QStringLiteral("dpiSetting"));
+        QVERIFY(dpiPanel);
         w.view()->setCurrentDPI(3);
-        QCOMPARE(root->property("activeDpiStage").toInt(), 2);
+        QCOMPARE(dpiPanel->property("currentDPI").toInt(), 2);
         w.view()->setCurrentDPI(0);
-        QCOMPARE(root->property("activeDpiStage").toInt(), 2);
+        QCOMPARE(dpiPanel->property("currentDPI").toInt(), 2);
     }
 
     // The scene reaches these objects by slot name and the meta-object order

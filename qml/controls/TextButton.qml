@@ -1,0 +1,40 @@
+import QtQuick
+import "../basic"
+
+// A labelled button: blue, orange while hovered or focused. Space and
+// Enter press it too, so it works from the keyboard; screen readers see a
+// button named by its label.
+Rectangle {
+    id: button
+
+    property string textValue
+    property color bgColor: theme.colorBlue
+    property color hoverColor: theme.colorOrange
+
+    signal clicked()
+
+    width: 64
+    height: 24
+    color: area.containsMouse || activeFocus ? hoverColor : bgColor
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.Button
+    Accessible.name: textValue
+    Accessible.onPressAction: clicked()
+    Keys.onSpacePressed: clicked()
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+
+    Theme { id: theme }
+
+    ThemedText {
+        anchors.centerIn: parent
+        text: button.textValue
+    }
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: button.clicked()
+    }
+}

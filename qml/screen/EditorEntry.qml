@@ -1,0 +1,11 @@
+import QtQuick
+import "../basic"
+import "../controls"
+
+// One entry of the left column that opens a dialog: a 216 × 24 row, or
+// wider for the "System setting" entry.
+TextButton {
+    width: 216
+    bgColor: theme.colorGray0
+    Theme { id: theme }
+}
