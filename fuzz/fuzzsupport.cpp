@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace fuzz {
 
@@ -23,9 +25,30 @@ QString scratchParent()
     return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
 }
 
-QTemporaryDir &scratchRoot()
+// libFuzzer ends a run without running destructors, so a scratch folder is
+// named after its process and the folders of processes gone are removed by
+// the next run.
+void removeFoldersOfEndedRuns(const QString &parent)
 {
-    static QTemporaryDir root(scratchParent() + QStringLiteral("/k7fuzz-XXXXXX"));
+    const QStringList folders = QDir(parent).entryList({QStringLiteral("k7fuzz-*")}, QDir::Dirs);
+    for (const QString &folder : folders) {
+        bool isNumber = false;
+        const pid_t owner = pid_t(folder.mid(7).toInt(&isNumber));
+        if (isNumber && ::kill(owner, 0) != 0 && errno == ESRCH)
+            QDir(parent + QLatin1Char('/') + folder).removeRecursively();
+    }
+}
+
+const QString &scratchRoot()
+{
+    static const QString root = [] {
+        const QString parent = scratchParent();
+        removeFoldersOfEndedRuns(parent);
+        const QString path = parent + QStringLiteral("/k7fuzz-") + QString::number(::getpid());
+        QDir(path).removeRecursively();
+        require(QDir().mkpath(path), "no scratch folder");
+        return path;
+    }();
     return root;
 }
 
@@ -47,8 +70,7 @@ QString enterScratchModules(const QString &folder)
 {
     if (!qEnvironmentVariableIsSet("K7_FUZZ_VERBOSE"))
         qInstallMessageHandler(dropMessage);
-    require(scratchRoot().isValid(), "no temporary folder");
-    const QString base = scratchRoot().path() + QLatin1Char('/') + folder;
+    const QString base = scratchRoot() + QLatin1Char('/') + folder;
     if (!QDir(base + QStringLiteral("/modules")).exists())
         copyTree(QStringLiteral(K7_MODULES_DIR), base + QStringLiteral("/modules"));
     require(QDir::setCurrent(base), "cannot enter the scratch folder");
