@@ -1,8 +1,11 @@
 #include "entry.h"
 
+#include "firstframeprobe.h"
 #include "inputcallbacks.h"
 #include "inputhook.h"
+#include "myqquickview.h"
 #include "qtsinglecoreapplication.h"
+#include "scenesetup.h"
 #include "sessionend.h"
 #include "widget.h"
 
@@ -34,9 +37,11 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     QDir::setCurrent(folder);
     qCDebug(lcWidget) << "working directory:" << QDir::currentPath();
 
+    prepareScene();
     Widget window;
     if (hooks.widgetCreated)
         hooks.widgetCreated(window);
+    reportFirstFrame(window.view());
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, &window, &Widget::receiveMessage);
 
     // Key and button events from anywhere on the desktop reach the scene
