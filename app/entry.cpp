@@ -6,6 +6,7 @@
 #include "myqquickview.h"
 #include "qtsinglecoreapplication.h"
 #include "scenesetup.h"
+#include "sessionend.h"
 #include "widget.h"
 
 #include <QDir>
@@ -50,11 +51,19 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     hook.setMouseCallback(onGlobalMouseButton, &window);
     hook.setCopyDataCallback(onCopyData, &window);
 
+    // Logout, shutdown, a closed terminal or Ctrl+C end the run as "Quit"
+    // does: the monitor stops, the hooks go, and the stores are written as
+    // the window and its view are destroyed.
+    SessionEndWatcher sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEndWatcher::sessionEnding, &window, &Widget::exitSYS);
+
     window.showNormal();
     window.checkDevice();
 
     const int result = app.exec();
     // The callbacks reach the window: they go before it does.
     hook.removeHooks();
+    if (hooks.loopEnded)
+        hooks.loopEnded(window, hook);
     return result;
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class GlobalInputHook;
 class Widget;
 
 struct StartupHooks
@@ -11,6 +12,9 @@ struct StartupHooks
     // Runs right after the window is built, before the first detection pass
     // (the demo puts its emulated mouse in place here; tests watch passes).
     std::function<void(Widget&)> widgetCreated;
+    // Runs when the event loop has ended and the input hooks are removed,
+    // while the window still exists (tests check the way out).
+    std::function<void(Widget&, const GlobalInputHook&)> loopEnded;
 };
 
 // The whole program: single instance, working directory, window, hooks, one

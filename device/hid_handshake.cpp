@@ -11,7 +11,7 @@ bool Hid_Thread::chkDeviceIsEnCode(int index)
     constexpr int CodeLength = 6;
     currentDevice = index;
 
-    QRandomGenerator random(quint32(QDateTime::currentSecsSinceEpoch()));
+    QRandomGenerator random{quint32(QDateTime::currentSecsSinceEpoch())};
     std::array<uchar, 4> challenge{};
     for (uchar& value : challenge)
         value = uchar(random.generate() & 0xFF);

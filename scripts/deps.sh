@@ -10,7 +10,8 @@ packages=(build-essential cmake ninja-build pkg-config
           libhidapi-dev libudev-dev libglib2.0-dev libgl-dev libx11-dev libxi-dev
           fonts-wqy-microhei)
 if [[ "${1:-}" == "test" ]]; then
-    packages+=(qml6-module-qttest xvfb xauth xdotool x11-utils g++-mingw-w64-x86-64)
+    packages+=(qml6-module-qttest xvfb xauth xdotool x11-utils g++-mingw-w64-x86-64
+               clang libclang-rt-14-dev)
 fi
 
 missing=()

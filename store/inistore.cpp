@@ -4,14 +4,9 @@
 
 #include <QFile>
 
-std::unique_ptr<QSettings> openIniStore(const QString &path)
-{
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
-}
-
 namespace {
 
-QByteArray fileBytes(const QString &path)
+QByteArray fileContent(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -19,19 +14,32 @@ QByteArray fileBytes(const QString &path)
 
 } // namespace
 
+std::unique_ptr<QSettings> openIniStore(const QString &path)
+{
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
 bool flushIniStore(QSettings &store)
 {
-    // status() keeps the first problem for good: a format error met while
-    // reading an old file would stand for every later write. Whether such a
-    // write went through shows in the file itself, which QSettings rewrites
-    // without the lines it could not parse.
-    const bool formatErrorBefore = store.status() == QSettings::FormatError;
-    const QByteArray before = formatErrorBefore ? fileBytes(store.fileName()) : QByteArray();
+    // A damaged file (one the INI reader cannot fully parse) is rewritten
+    // from what could be read, but QSettings then reports FormatError, which
+    // may first appear during this very write, and which hides any write
+    // error after it. Whether the write went through shows in the file: what
+    // QSettings writes is never damaged, so a successful write changes it.
+    const QByteArray before = fileContent(store.fileName());
     store.sync();
-    if (store.status() == QSettings::NoError)
+    switch (store.status()) {
+    case QSettings::NoError:
         return true;
-    if (formatErrorBefore && store.status() == QSettings::FormatError && fileBytes(store.fileName()) != before)
-        return true;
+    case QSettings::FormatError:
+        if (fileContent(store.fileName()) != before) {
+            qCWarning(lcStore) << "rewrote damaged file" << store.fileName();
+            return true;
+        }
+        break;
+    case QSettings::AccessError:
+        break;
+    }
     qCWarning(lcStore) << "cannot write" << store.fileName();
     return false;
 }

@@ -70,6 +70,8 @@ private slots:
     void nameListFillerSurvivesRestart();
     void savingFewerStepsDropsOldOnes();
     void damagedStepCountIsCapped();
+    void savingOverDamagedFileSucceeds_data();
+    void savingOverDamagedFileSucceeds();
     void missingMacroFileIsNotCreated();
     void refusesUnsafeMacroNames_data();
     void refusesUnsafeMacroNames();
@@ -181,6 +183,33 @@ void TestMacroLibrary::damagedStepCountIsCapped()
     QCOMPARE(steps.size(), 1000 + 1); // the steps read, then the repeat count
     QCOMPARE(steps.first(), QStringLiteral("1,A"));
     QCOMPARE(steps.last(), QStringLiteral("1"));
+}
+
+void TestMacroLibrary::savingOverDamagedFileSucceeds_data()
+{
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<bool>("readFirst");
+    // Both found by fuzzing macro import: the reader's complaint shows up
+    // only while the save writes, once the file was read before or not.
+    QTest::newRow("quote into a section header")
+        << QByteArray("[config]\ntotal=1\n[macro]\n0=\"1,A\n[mac\"o\n]\n") << false;
+    QTest::newRow("bytes in a section header, read first")
+        << QByteArray("[config\x96\0\0\0\0\n\0\0-~3\nrepeat=\n", 27) << true;
+}
+
+// A file the INI reader cannot fully parse is still rewritten by a save; the
+// save used to report a failure all the same.
+void TestMacroLibrary::savingOverDamagedFileSucceeds()
+{
+    QFETCH(QByteArray, damaged);
+    QFETCH(bool, readFirst);
+    writeBytes(StorePath::macroFile(kMacro), damaged);
+    if (readFirst)
+        m_macros->loadMacroIni(kMacro);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rewrote damaged file")));
+    QVERIFY(m_macros->saveMacroIni(kMacro, {"1,B", "2,B"}, 4));
+    m_sandbox->restart();
+    QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList({"1,B", "2,B", "4"}));
 }
 
 void TestMacroLibrary::missingMacroFileIsNotCreated()
