@@ -5,6 +5,8 @@
 #include "qtsinglecoreapplication.h"
 #include "widget.h"
 
+#include "store/datalocation.h"
+
 #include <QDir>
 #include <QLoggingCategory>
 
@@ -29,8 +31,7 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     // The tray lives on when the window hides; only "Quit" ends the run.
     app.setQuitOnLastWindowClosed(false);
 
-    const QString folder = executableFolder(QCoreApplication::applicationFilePath());
-    QDir::setCurrent(folder);
+    enterDataFolder(executableFolder(QCoreApplication::applicationFilePath()));
     qCDebug(lcWidget) << "working directory:" << QDir::currentPath();
 
     Widget window;
