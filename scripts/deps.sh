@@ -9,7 +9,8 @@ packages=(build-essential cmake ninja-build pkg-config
           qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
           libhidapi-dev libudev-dev libglib2.0-dev libgl-dev libx11-dev libxi-dev)
 if [[ "${1:-}" == "test" ]]; then
-    packages+=(qml6-module-qttest xvfb xauth xdotool x11-utils g++-mingw-w64-x86-64)
+    packages+=(qml6-module-qttest xvfb xauth xdotool x11-utils g++-mingw-w64-x86-64
+               desktop-file-utils appstream dbus-daemon)
 fi
 
 missing=()
