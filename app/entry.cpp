@@ -2,6 +2,7 @@
 
 #include "inputcallbacks.h"
 #include "inputhook.h"
+#include "permissioncheck.h"
 #include "qtsinglecoreapplication.h"
 #include "widget.h"
 
@@ -31,12 +32,15 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     // The tray lives on when the window hides; only "Quit" ends the run.
     app.setQuitOnLastWindowClosed(false);
 
-    enterDataFolder(executableFolder(QCoreApplication::applicationFilePath()));
+    const QString programFolder = executableFolder(QCoreApplication::applicationFilePath());
+    enterDataFolder(programFolder);
     qCDebug(lcWidget) << "working directory:" << QDir::currentPath();
 
     Widget window;
     if (hooks.widgetCreated)
         hooks.widgetCreated(window);
+    // A mouse that is there but out of reach is named, with the fix.
+    new PermissionCheck(window, programFolder);
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, &window, &Widget::receiveMessage);
 
     // Key and button events from anywhere on the desktop reach the scene

@@ -18,7 +18,7 @@ qtflags="-isystem $qt -isystem $qt/QtCore -isystem $qt/QtGui -isystem $qt/QtWidg
 status=0
 
 # Qt-free by design: compiled without Qt's include path, so any Qt use fails.
-for file in app/inputhook_win.cpp app/winmessages_win.cpp control/pointersettings_win.cpp; do
+for file in app/inputhook_win.cpp app/winmessages_win.cpp app/nodeaccess_win.cpp control/pointersettings_win.cpp; do
     $compiler $flags "$src/$file" || { echo "FAILED: $file"; status=1; }
 done
 # The Qt glue of the Windows build.
