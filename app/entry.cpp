@@ -3,12 +3,14 @@
 #include "inputcallbacks.h"
 #include "inputhook.h"
 #include "permissioncheck.h"
+#include "trayfallback.h"
 #include "qtsinglecoreapplication.h"
 #include "widget.h"
 
 #include "store/datalocation.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcWidget)
@@ -31,6 +33,8 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     }
     // The tray lives on when the window hides; only "Quit" ends the run.
     app.setQuitOnLastWindowClosed(false);
+    // The launcher entry: task bars and notices show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.k7config.k7config"));
 
     const QString programFolder = executableFolder(QCoreApplication::applicationFilePath());
     enterDataFolder(programFolder);
@@ -41,6 +45,7 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
         hooks.widgetCreated(window);
     // A mouse that is there but out of reach is named, with the fix.
     new PermissionCheck(window, programFolder);
+    attachTrayFallback(window);
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, &window, &Widget::receiveMessage);
 
     // Key and button events from anywhere on the desktop reach the scene

@@ -22,7 +22,7 @@ for file in app/inputhook_win.cpp app/winmessages_win.cpp app/nodeaccess_win.cpp
     $compiler $flags "$src/$file" || { echo "FAILED: $file"; status=1; }
 done
 # The Qt glue of the Windows build.
-for file in app/copydatafilter_win.cpp app/widget_win.cpp app/devicechangewatcher_win.cpp; do
+for file in app/copydatafilter_win.cpp app/widget_win.cpp app/devicechangewatcher_win.cpp app/trayfallback_win.cpp; do
     $compiler $flags $qtflags "$src/$file" || { echo "FAILED: $file"; status=1; }
 done
 
