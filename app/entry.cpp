@@ -4,6 +4,7 @@
 #include "inputhook.h"
 #include "permissioncheck.h"
 #include "trayfallback.h"
+#include "verbose.h"
 #include "qtsinglecoreapplication.h"
 #include "widget.h"
 
@@ -27,6 +28,7 @@ QString executableFolder(const QString& applicationFilePath)
 int runApplication(int argc, char** argv, const StartupHooks& hooks)
 {
     QtSingleCoreApplication app(argc, argv);
+    applyVerboseOption(QCoreApplication::arguments());
     if (app.isRunning()) {
         app.sendMessage(QString(), 5000);
         return 1;
