@@ -7,7 +7,9 @@ namespace {
 constexpr int PauseType = 0;
 constexpr int ReleaseBit = 0x80;
 constexpr qint64 LongPauseUnits = 127;
+constexpr qint64 MaxPauseUnits = 599999; // the longest pause the extension records carry
 constexpr qint64 MaxCount = 0xFFFF;
+constexpr int DefaultRepeat = 1;
 
 struct Record
 {
@@ -25,6 +27,7 @@ void appendCount(QVariantList& payload, qint64 count)
 void closeRecord(QVariantList& payload, const Record& record, qint64 pauseUnits)
 {
     const int releaseBit = record.release ? ReleaseBit : 0;
+    pauseUnits = std::min(pauseUnits, MaxPauseUnits);
     if (pauseUnits < LongPauseUnits) {
         payload << (int(std::max<qint64>(pauseUnits, 1)) | releaseBit) << record.code;
         return;
@@ -82,6 +85,8 @@ StoredMacro splitStoredMacro(const QStringList& loaded)
     if (loaded.isEmpty())
         return macro;
     macro.actions = loaded.mid(0, loaded.size() - 1);
-    macro.repeat = loaded.last().toInt();
+    bool ok = false;
+    const int repeat = loaded.last().toInt(&ok);
+    macro.repeat = ok ? std::clamp<int>(repeat, 0, int(MaxCount)) : DefaultRepeat;
     return macro;
 }

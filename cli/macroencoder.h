@@ -15,14 +15,16 @@
 // - a macro whose only action is also its last entry still gets its record;
 // - pauses add up in milliseconds and become 10 ms units with the fraction
 //   dropped;
-// - a pause beyond the longest the device can express (65535 x 100 ms) and a
-//   repeat count beyond 65535 are clamped to those limits.
+// - a pause beyond the longest the extension records carry (599999 units of
+//   10 ms) and a repeat count beyond 65535 are clamped to those limits, as
+//   the window's editor does;
+// - a stored repeat count that is not a number plays once.
 QVariantList encodeMacro(const QStringList& actions, int repeat, const KeyTable& keys);
 
 // What loadMacroIni returns (actions, then the repeat count) split apart.
 struct StoredMacro
 {
     QStringList actions;
-    int repeat = 0;
+    int repeat = 1;
 };
 StoredMacro splitStoredMacro(const QStringList& loaded);

@@ -547,6 +547,45 @@ Item {
         objectName: "macroEditor"
         keyTable: keyCodeString
         // ==== macro wiring (macro editor) ====
+        onMacroNamesChanged: keyAssigment.macroList.addData(macroNames)
+        onClosed: keyAssigment.macroList.closeMenu()
+        // The buttons whose macro slot holds `name`, read from the active
+        // profile: "mouseMacroKey/" + slot is written as soon as a button
+        // gets a macro, before Save.
+        function slotsHolding(name) {
+            var slots = []
+            for (var i = 0; i < 16; ++i) {
+                if (String(ui_View.getData("mouseMacroKey/" + i, false)) === name)
+                    slots.push(i)
+            }
+            return slots
+        }
+        function isStoredMacro(button, name) {
+            var entry = ui_View.mouseGetKeydefine(button, false)
+            return entry.length === 4 && Number(entry[0]) === 4
+                   && String(ui_View.getData("mouseMacroKey/" + Number(entry[2]), false)) === name
+        }
+        // Buttons playing the deleted macro get their factory assignment on
+        // the mouse at once: the profile is repaired, then the button list
+        // reads it again and sends it.
+        onDeleteMacro: function(name) {
+            var used = false
+            for (var i = 0; i < 16; ++i)
+                used = used || isStoredMacro(i, name)
+            ui_View.deleteMacroUpdateProfile(name)
+            if (used)
+                keyMatrix.init(true, false)
+        }
+        // The store renames the file and every profile's slot entries; a
+        // refused rename changes nothing (the editor keeps the old name).
+        onModifyMacroName: function(oldName, newName) {
+            ui_View.modifyMacroNameUpdateProfile(oldName, newName)
+        }
+        onModifyMacroData: function(name) {
+            var slots = slotsHolding(name)
+            for (var i = 0; i < slots.length; ++i)
+                macroEditor.sendMacro(slots[i], name)
+        }
         // ==== end macro wiring ====
     }
     GunControl {

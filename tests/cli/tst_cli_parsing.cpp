@@ -40,6 +40,7 @@ private slots:
     void actionRefusals();
     void macroEncoding_data();
     void macroEncoding();
+    void storedRepeatCount();
     void keyTable();
     void dpiSliderGrid();
     void systemSpeedIndex();
@@ -142,7 +143,7 @@ void TestCliParsing::macroEncoding_data()
     QTest::newRow("126 units stay") << QStringList{"1,A", "0,1260", "1,B"} << 1 << bytes("00017E0401050000");
     QTest::newRow("127 units extend") << QStringList{"1,A", "0,1270", "1,B"} << 1 << bytes("000100040001003F01050000");
     QTest::newRow("50 ms units") << QStringList{"1,A", "0,1000000", "1,B"} << 1 << bytes("0001000400024E2001050000");
-    QTest::newRow("clamped") << QStringList{"1,A", "0,99999999", "1,B"} << 70000 << bytes("FFFF00040003FFFF01050000");
+    QTest::newRow("clamped") << QStringList{"1,A", "0,99999999", "1,B"} << 70000 << bytes("FFFF00040003EA5F01050000");
     QTest::newRow("pauses outside dropped") << QStringList{"0,500", "1,A", "0,30", "2,A", "0,900"} << 1
                                             << bytes("0001030481040000");
     QTest::newRow("fractions dropped") << QStringList{"1,A", "0,15", "0,16", "2,A"} << 1 << bytes("0001030481040000");
@@ -158,6 +159,15 @@ void TestCliParsing::macroEncoding()
     QFETCH(int, repeat);
     QFETCH(QVariantList, payload);
     QCOMPARE(encodeMacro(actions, repeat, KeyTable()), payload);
+}
+
+void TestCliParsing::storedRepeatCount()
+{
+    // The editor plays an unreadable count once and holds the rest to 0..65535.
+    QCOMPARE(splitStoredMacro({"1,A", "2,A", "x"}).repeat, 1);
+    QCOMPARE(splitStoredMacro({"1,A", "70000"}).repeat, 65535);
+    QCOMPARE(splitStoredMacro({"1,A", "0"}).repeat, 0);
+    QCOMPARE(splitStoredMacro({"1,A", "7"}).actions, QStringList{"1,A"});
 }
 
 void TestCliParsing::keyTable()

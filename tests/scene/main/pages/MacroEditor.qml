@@ -6,6 +6,7 @@ Rectangle {
     property bool isInsertting: false
     property var keyTable
     property var macroEditorLang: []
+    property var macroNames: []
 
     signal closed()
     signal deleteMacro(string macroName)
