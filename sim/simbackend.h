@@ -5,10 +5,10 @@
 
 #include <QMutex>
 
-#include <map>
 #include <memory>
 #include <unordered_map>
 #include <vector>
+#include <map>
 
 class VirtualClock;
 
