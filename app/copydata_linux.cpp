@@ -1,5 +1,7 @@
 #include "inputhook_linux.h"
 
+#include "localpeer.h"
+
 #include <QCoreApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -16,7 +18,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcInputHook)
 
 namespace {
 
-constexpr char SOCKET_NAME[] = "k7config-notice";
 
 // The buffered bytes of one connection, kept on the socket itself.
 constexpr char BUFFER_PROPERTY[] = "k7noticeBytes";
@@ -50,10 +51,13 @@ std::uint32_t readWord(const QByteArray& bytes, int offset)
 
 QString copyDataSocketPath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Named after the single-instance identity: the program and the demo,
+    // or two installations, each keep their own.
+    const QString folder = LocalPeer::privateFolder();
     if (folder.isEmpty())
         return QString();
-    return folder + QLatin1Char('/') + QLatin1String(SOCKET_NAME);
+    return folder + QLatin1Char('/')
+        + LocalPeer::identityFor(QCoreApplication::applicationFilePath()) + QStringLiteral("-notice");
 }
 
 CopyDataServer::CopyDataServer(GlobalInputHook& sink)

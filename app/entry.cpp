@@ -1,11 +1,14 @@
 #include "entry.h"
 
+#include "firstframeprobe.h"
 #include "inputcallbacks.h"
 #include "inputhook.h"
+#include "myqquickview.h"
 #include "permissioncheck.h"
 #include "trayfallback.h"
 #include "verbose.h"
 #include "qtsinglecoreapplication.h"
+#include "scenesetup.h"
 #include "widget.h"
 
 #include "store/datalocation.h"
@@ -42,9 +45,11 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     enterDataFolder(programFolder);
     qCDebug(lcWidget) << "working directory:" << QDir::currentPath();
 
+    prepareScene();
     Widget window;
     if (hooks.widgetCreated)
         hooks.widgetCreated(window);
+    reportFirstFrame(window.view());
     // A mouse that is there but out of reach is named, with the fix.
     new PermissionCheck(window, programFolder);
     attachTrayFallback(window);

@@ -35,5 +35,8 @@ void onCopyData(const CopyDataMessage& message, void* context)
     if (!text)
         return;
     const auto* window = static_cast<Widget*>(context);
-    QMessageBox::warning(nullptr, window->windowTitle(), QString::fromStdString(*text), QMessageBox::Ok);
+    // The text comes from another program: shown as it is, never as markup.
+    QMessageBox box(QMessageBox::Warning, window->windowTitle(), QString::fromStdString(*text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }

@@ -21,6 +21,9 @@ else()
 endif()
 list(TRANSFORM _k7_hook_platform PREPEND ${_k7_hook_dir}/)
 
-add_library(k7inputhook STATIC ${_k7_hook_dir}/inputhook.cpp ${_k7_hook_dir}/inputhook.h ${_k7_hook_platform})
+# The single-instance channel is here too: the copy-data socket is named
+# after its identity.
+add_library(k7inputhook STATIC ${_k7_hook_dir}/inputhook.cpp ${_k7_hook_dir}/inputhook.h
+    ${_k7_hook_dir}/localpeer.cpp ${_k7_hook_dir}/localpeer.h ${_k7_hook_platform})
 target_include_directories(k7inputhook PUBLIC ${_k7_hook_dir})
 target_link_libraries(k7inputhook PUBLIC Qt6::Core Qt6::Gui Qt6::Network ${_k7_hook_system_libs})

@@ -4,11 +4,17 @@
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 Q_LOGGING_CATEGORY(lcPeer, "k7.instance")
 
@@ -18,22 +24,49 @@ constexpr char ACK = '\x06';
 constexpr int CONNECT_TIMEOUT_MS = 500;
 constexpr quint32 MAX_MESSAGE_BYTES = 64 * 1024;
 
-QString userName()
+// Who runs the program. A variable such as $USER can be set to anything;
+// the numeric id cannot.
+QByteArray userIdentity()
 {
-    return qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+#ifdef Q_OS_WIN
+    return qgetenv("USERNAME");
+#else
+    return QByteArray::number(geteuid());
+#endif
 }
 
-// A folder only this user can enter, where the socket and its lock live. On
-// Windows the name is a pipe name and the folder only holds the lock file.
-QString privateFolder()
+#ifndef Q_OS_WIN
+// A folder that this user owns and no one else may enter.
+bool isPrivateFolder(const QByteArray& path)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+    struct stat info = {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid()
+        && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0;
 }
+#endif
 
 } // namespace
+
+QString LocalPeer::privateFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+#ifdef Q_OS_WIN
+    return QDir::tempPath(); // per user there
+#else
+    // The shared temporary folder only with a subfolder of our own: there,
+    // anyone could take a predictable name first and make every start exit.
+    const QString folder = QDir::tempPath() + QStringLiteral("/k7config-") + QString::fromLatin1(userIdentity());
+    const QByteArray path = QFile::encodeName(folder);
+    ::mkdir(path.constData(), S_IRWXU);
+    if (isPrivateFolder(path))
+        return folder;
+    qCWarning(lcPeer) << "no private folder for the instance check:" << folder
+                      << "is not a folder of this user's alone";
+    return QString();
+#endif
+}
 
 QString LocalPeer::identityFor(const QString& applicationFilePath)
 {
@@ -41,7 +74,7 @@ QString LocalPeer::identityFor(const QString& applicationFilePath)
 #ifdef Q_OS_WIN
     key = key.toLower(); // paths are case-insensitive there
 #endif
-    key += '\n' + userName().toUtf8();
+    key += '\n' + userIdentity();
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
     return QStringLiteral("k7config-") + QString::fromLatin1(hash);
 }
@@ -49,12 +82,15 @@ QString LocalPeer::identityFor(const QString& applicationFilePath)
 LocalPeer::LocalPeer(const QString& identity, QObject* parent)
     : QObject(parent)
 {
+    const QString folder = privateFolder();
+    if (folder.isEmpty())
+        return; // no safe place: every start runs as the first
 #ifdef Q_OS_WIN
     m_serverName = identity;
 #else
-    m_serverName = privateFolder() + QLatin1Char('/') + identity;
+    m_serverName = folder + QLatin1Char('/') + identity;
 #endif
-    m_lockFileName = privateFolder() + QLatin1Char('/') + identity + QStringLiteral(".lock");
+    m_lockFileName = folder + QLatin1Char('/') + identity + QStringLiteral(".lock");
 }
 
 LocalPeer::~LocalPeer() = default;
@@ -66,7 +102,7 @@ QString LocalPeer::fullServerName() const
 
 bool LocalPeer::isClient()
 {
-    if (m_server)
+    if (m_server || m_serverName.isEmpty())
         return false;
 
     // Two processes started at the same moment must not both decide to be
@@ -94,6 +130,8 @@ bool LocalPeer::isClient()
 
 bool LocalPeer::sendMessage(const QString& message, int timeoutMs)
 {
+    if (m_serverName.isEmpty())
+        return false;
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     socket.connectToServer(m_serverName);

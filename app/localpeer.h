@@ -26,6 +26,9 @@ public:
 
     // identity of an application: its file path and the user running it
     static QString identityFor(const QString& applicationFilePath);
+    // Where the socket and its lock live: the user's runtime folder, or else
+    // a user-only folder in the temporary one. Empty when neither is safe.
+    static QString privateFolder();
 
 Q_SIGNALS:
     void messageReceived(const QString& message);

@@ -3,7 +3,9 @@
 #include "myqquickview.h"
 #include "widget.h"
 
+#include <QGuiApplication>
 #include <QQmlContext>
+#include <QWindow>
 #include <QSettings>
 #include <QWidget>
 
@@ -63,16 +65,33 @@ void Ui_Controler::onClose()
         m_window->setVisible(false);
 }
 
+bool Ui_Controler::movesThroughSystem(const QString& platformName)
+{
+    return platformName.startsWith(QLatin1String("wayland"));
+}
+
+void Ui_Controler::moveWindowBy(int dx, int dy)
+{
+    if (!m_window)
+        return;
+    // A Wayland client cannot place its own window; the compositor moves it
+    // for the rest of the drag once asked, so the later steps change nothing.
+    if (movesThroughSystem(QGuiApplication::platformName())) {
+        if (QWindow* handle = m_window->windowHandle())
+            handle->startSystemMove();
+        return;
+    }
+    m_window->move(m_window->x() + dx, m_window->y() + dy);
+}
+
 void Ui_Controler::onXChanged(int x)
 {
-    if (m_window)
-        m_window->move(m_window->x() + x, m_window->y());
+    moveWindowBy(x, 0);
 }
 
 void Ui_Controler::onYChanged(int y)
 {
-    if (m_window)
-        m_window->move(m_window->x(), m_window->y() + y);
+    moveWindowBy(0, y);
 }
 
 void Ui_Controler::setBusy(int busyTime)

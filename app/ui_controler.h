@@ -17,6 +17,9 @@ public:
     // loads the scene and publishes the context objects.
     void setupView(QWidget* window);
     myQQuickView* view() const { return m_view; }
+    // Whether the platform moves windows itself (a system move) rather than
+    // letting the program place them.
+    static bool movesThroughSystem(const QString& platformName);
 
 public Q_SLOTS:
     void onMinimize();
@@ -27,6 +30,8 @@ public Q_SLOTS:
     void setBusy();
 
 private:
+    void moveWindowBy(int dx, int dy);
+
     QWidget* m_window = nullptr;
     myQQuickView* m_view = nullptr;
 };

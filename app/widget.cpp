@@ -51,6 +51,7 @@ Widget::Widget(QWidget* parent)
     // the tray on this thread, in the order it was found.
     connect(&m_device, &Hid_Thread::deviceRemoved, this, &Widget::onDeviceRemoved, Qt::QueuedConnection);
     connect(&m_device, &Hid_Thread::dpiStageNotified, this, &Widget::showDpiNotice, Qt::QueuedConnection);
+    connect(&m_device, &Hid_Thread::deviceStillPresent, this, &Widget::detectAfterChange, Qt::QueuedConnection);
 
     detectTimer.setInterval(DETECT_INTERVAL_MS);
     detectTimer.setSingleShot(true);
@@ -97,7 +98,7 @@ void Widget::createTrayIcon()
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick && deviceConnected)
+    if (isRestoreActivation(reason) && deviceConnected)
         postRestoreRequest();
 }
 
@@ -116,8 +117,25 @@ void Widget::exitSYS()
 
 void Widget::deviceChangeNotice()
 {
-    if (!m_device.monitorRunning)
+    if (!m_device.monitorRunning) {
         detectTimer.start();
+        return;
+    }
+    // The monitor may still hold a handle from before the change, and after
+    // a quick unplug and replug the system reuses the node, so its reads go
+    // on as if nothing happened while the mouse has forgotten its settings.
+    // Once the monitor's next open has found the device or noticed its
+    // removal, a pass looks again.
+    m_changedWhileMonitored = true;
+    m_device.requestPresenceCheck();
+}
+
+void Widget::detectAfterChange()
+{
+    if (!m_changedWhileMonitored)
+        return;
+    m_changedWhileMonitored = false;
+    detectTimer.start();
 }
 
 void Widget::restoreFromRequest()
@@ -150,12 +168,25 @@ void Widget::checkDevice()
         return;
     }
     Q_EMIT m_events->detectionPassStarted();
+    m_changedWhileMonitored = false;  // this pass looks anyway
 
-    // The list about to be replaced is what a running monitor reads from.
-    m_device.stopMonitor();
+    // A command of the scene started now would run inside one of the pass's
+    // exchanges, while that exchange waits for events to be processed; it
+    // could not wait for the channel and would fail. The view takes no
+    // input until the pass is over.
+    const bool wasEnabled = view()->isEnabled();
+    view()->setEnabled(false);
 
     QList<DeviceEntry> entries = loadDeviceList();
     assignInterfacePaths(entries, *m_device.backend());
+    if (wasEnabled && deviceConnected && connectedDeviceUnchanged(entries)) {
+        view()->setEnabled(true);
+        Q_EMIT m_events->detectionPassFinished(true);
+        return;
+    }
+
+    // The list about to be replaced is what a running monitor reads from.
+    m_device.stopMonitor();
     m_device.setDeviceList(entries);
 
     for (int j = 0; j < entries.size(); ++j) {
@@ -167,8 +198,29 @@ void Widget::checkDevice()
             return;
         }
     }
+    view()->setEnabled(wasEnabled);
     runDisconnectSequence();
     Q_EMIT m_events->detectionPassFinished(false);
+}
+
+bool Widget::connectedDeviceUnchanged(const QList<DeviceEntry>& entries)
+{
+    // The device in use is still the first listed one present, at the same
+    // interfaces, answers, and has kept the notification switch of its
+    // connect sequence: nothing to redo for a change somewhere else.
+    const int index = m_device.currentDevice;
+    const DeviceEntry* current = m_device.entry(index);
+    if (!current || index >= entries.size())
+        return false;
+    for (int j = 0; j < index; ++j)
+        if (!entries[j].path.isEmpty())
+            return false;
+    const DeviceEntry& found = entries[index];
+    if (found.path.isEmpty() || found.path != current->path || found.path2 != current->path2
+        || found.vid != current->vid || found.pid != current->pid || found.sCode != current->sCode
+        || found.isEncode != current->isEncode)
+        return false;
+    return m_device.chkDeviceIsEnCode(index) && m_device.notificationsSwitchedOn();
 }
 
 void Widget::runConnectSequence()
@@ -193,6 +245,7 @@ void Widget::runConnectSequence()
 void Widget::onDeviceRemoved()
 {
     view()->setEnabled(false);
+    detectAfterChange();
 }
 
 void Widget::showDpiNotice(int stage)

@@ -37,6 +37,9 @@ public:
 
     void startUi();
 
+    // Which tray activation restores the window (per platform).
+    static bool isRestoreActivation(QSystemTrayIcon::ActivationReason reason);
+
     // A device came or went (WM_DEVICECHANGE, or udev on Linux).
     void deviceChangeNotice();
 
@@ -57,6 +60,8 @@ private:
     void runConnectSequence();
     void runDisconnectSequence();
     void onDeviceRemoved();
+    void detectAfterChange();
+    bool connectedDeviceUnchanged(const QList<DeviceEntry>& entries);
     void showDpiNotice(int stage);
     void showNotice(const QString& text);
 
@@ -66,4 +71,5 @@ private:
     QSystemTrayIcon* trayIcon = nullptr;
     DeviceChangeWatcher* m_watcher = nullptr;
     WidgetEvents* m_events = nullptr;
+    bool m_changedWhileMonitored = false;
 };

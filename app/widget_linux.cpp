@@ -2,6 +2,13 @@
 
 #include <QMetaObject>
 
+// The tray protocol of current desktops reports one activation, whatever the
+// click was; older tray hosts still report a double click.
+bool Widget::isRestoreActivation(QSystemTrayIcon::ActivationReason reason)
+{
+    return reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick;
+}
+
 // There is no native restore message here: the request is a queued call to
 // the window itself, so it too takes effect on a later turn of the loop.
 void Widget::postRestoreRequest()

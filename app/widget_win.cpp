@@ -2,6 +2,11 @@
 
 #include "winmessages.h"
 
+bool Widget::isRestoreActivation(QSystemTrayIcon::ActivationReason reason)
+{
+    return reason == QSystemTrayIcon::DoubleClick;
+}
+
 void Widget::postRestoreRequest()
 {
     postWinRestoreRequest(reinterpret_cast<void*>(winId()));

@@ -15,15 +15,18 @@ constexpr const char* MouseSchema = "org.gnome.desktop.peripherals.mouse";
 constexpr const char* SpeedKey = "speed";              // double, -1 .. 1
 constexpr const char* DoubleClickKey = "double-click"; // int, milliseconds
 
-// The Windows scale 1..20 is mapped linearly onto the schema's -1..1, so
-// that 1 is the slowest (-1), 20 the fastest (1) and the midpoint 10.5 is
-// the desktop's default 0: speed = (value - 1) / 19 * 2 - 1.
+// The Windows scale 1..20 goes onto the schema's -1..1 in two straight
+// pieces: 1 is the slowest (-1), 20 the fastest (1), and the Windows default
+// 10 is the desktop's default 0.
 constexpr double SlowestSpeed = 1.0;
+constexpr double DefaultSpeed = 10.0;
 constexpr double FastestSpeed = 20.0;
 
 double schemaSpeed(unsigned speed)
 {
-    return (speed - SlowestSpeed) / (FastestSpeed - SlowestSpeed) * 2.0 - 1.0;
+    if (speed <= DefaultSpeed)
+        return (speed - DefaultSpeed) / (DefaultSpeed - SlowestSpeed);
+    return (speed - DefaultSpeed) / (FastestSpeed - DefaultSpeed);
 }
 
 struct SettingsDeleter

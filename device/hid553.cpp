@@ -21,8 +21,13 @@ void Hid_Thread::hid553_00H_GetSecrecyCode(uchar& byte1, uchar& byte2, uchar& by
 
 void Hid_Thread::hid553_83H_GetKeyboardoption(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4)
 {
-    queryCommand({0x83}, "cmd Failed 83", {&byte1, &byte2, &byte3, &byte4},
-                 ReplyPreset::CallerValues);
+    readKeyboardOption553(byte1, byte2, byte3, byte4);
+}
+
+bool Hid_Thread::readKeyboardOption553(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4)
+{
+    return queryCommand({0x83}, "cmd Failed 83", {&byte1, &byte2, &byte3, &byte4},
+                        ReplyPreset::CallerValues);
 }
 
 void Hid_Thread::hid553_8BH_GetCurrentDPI(uchar& byte1)

@@ -13,7 +13,12 @@ constexpr int KeyMatrixPhaseLength = 128;
 
 void Hid_Thread::hid560_81H_GetKeyboardoption(uchar& byte1, uchar& byte2)
 {
-    queryCommand({0x81}, "cmd Failed 81", {&byte1, &byte2}, ReplyPreset::CallerValues);
+    readKeyboardOption560(byte1, byte2);
+}
+
+bool Hid_Thread::readKeyboardOption560(uchar& byte1, uchar& byte2)
+{
+    return queryCommand({0x81}, "cmd Failed 81", {&byte1, &byte2}, ReplyPreset::CallerValues);
 }
 
 void Hid_Thread::hid560_82H_GetCurrentProfile(uchar& byte1)

@@ -35,13 +35,13 @@ void Hid_Thread::sendCommand(const CommandBlock& block, Pacing pacing, const cha
         clock()->sleepMs(HidProtocol::AfterCommandMs);
 }
 
-void Hid_Thread::queryCommand(const CommandBlock& block, const char* failureLine,
+bool Hid_Thread::queryCommand(const CommandBlock& block, const char* failureLine,
                               std::initializer_list<uchar*> replies, ReplyPreset preset)
 {
     using HidProtocol::payloadOffset;
     if (!hidWaitIdle()) {
         logFailure(failureLine);
-        return;
+        return false;
     }
     loadBlock(block);
     // A failed exchange leaves the preset in place, so the caller gets back
@@ -51,11 +51,12 @@ void Hid_Thread::queryCommand(const CommandBlock& block, const char* failureLine
     for (uchar* reply : replies)
         inReport[payloadOffset(position++)] = preset == ReplyPreset::CallerValues ? *reply : 0;
 
-    hidQuery(0);
+    const bool answered = hidQuery(0);
 
     position = 1;
     for (uchar* reply : replies)
         *reply = inReport[payloadOffset(position++)];
+    return answered;
 }
 
 void Hid_Thread::queryData(const CommandBlock& block, const char* failureLine, uchar* target,

@@ -8,9 +8,32 @@
 // piece of work off the GUI thread: it shares with it only monitorRunning,
 // the entry's path2 and notifyHandle, and reports through queued signals.
 
+namespace {
+
+constexpr uchar Notify553Bit = 0x40;  // in keyboard-option byte 4
+constexpr uchar Notify560Bit = 0x08;  // in keyboard-option byte 1
+
+} // namespace
+
 void Hid_Thread::setFamilySource(std::function<bool()> is560)
 {
     m_is560Source = std::move(is560);
+}
+
+bool Hid_Thread::notificationsSwitchedOn()
+{
+    if (is560()) {
+        uchar byte1 = 0;
+        uchar byte2 = 0;
+        return readKeyboardOption560(byte1, byte2) && (byte1 & Notify560Bit);
+    }
+    uchar bytes[4] = {};
+    return readKeyboardOption553(bytes[0], bytes[1], bytes[2], bytes[3]) && (bytes[3] & Notify553Bit);
+}
+
+void Hid_Thread::requestPresenceCheck()
+{
+    presenceCheckRequested = true;
 }
 
 void Hid_Thread::stopMonitor()
@@ -25,16 +48,17 @@ void Hid_Thread::startMonitor(uint index)
     // one read time-out once the flag is clear.
     stopMonitor();
 
-    // Switch the device's notification reports on.
-    if (m_is560Source && m_is560Source()) {
+    // Switch the device's notification reports on. The option bytes hold
+    // other switches too: without a read to start from, nothing is written.
+    if (is560()) {
         uchar byte1 = 0;
         uchar byte2 = 0;
-        hid560_81H_GetKeyboardoption(byte1, byte2);
-        hid560_01H_SetKeyboardoption(byte1 | 0x08, byte2);
+        if (readKeyboardOption560(byte1, byte2))
+            hid560_01H_SetKeyboardoption(byte1 | Notify560Bit, byte2);
     } else {
         uchar bytes[4] = {};
-        hid553_83H_GetKeyboardoption(bytes[0], bytes[1], bytes[2], bytes[3]);
-        hid553_03H_SetKeyboardoption(bytes[0], bytes[1], bytes[2], bytes[3] | 0x40);
+        if (readKeyboardOption553(bytes[0], bytes[1], bytes[2], bytes[3]))
+            hid553_03H_SetKeyboardoption(bytes[0], bytes[1], bytes[2], bytes[3] | Notify553Bit);
     }
 
     monitorRunning = true;
@@ -53,7 +77,12 @@ void Hid_Thread::runMonitor(uint index)
 
     while (monitorRunning) {
         quint8 stage = 0;
-        switch (readNotification(int(index), &stage)) {
+        // Only a read that opens the interface after the request can tell.
+        const bool checking = presenceCheckRequested.exchange(false);
+        const NotifyRead result = readNotification(int(index), &stage);
+        if (checking && result != NotifyRead::NoHandle)
+            Q_EMIT deviceStillPresent();
+        switch (result) {
         case NotifyRead::NoHandle:
             qDebug("Device removed");
             monitorRunning = false;

@@ -70,6 +70,14 @@ public:
     void startMonitor(uint index);
     void runMonitor(uint index);
     void stopMonitor();
+    // Asks the running monitor to report, with deviceStillPresent or
+    // deviceRemoved, whether its next open of the notification interface
+    // still finds the device.
+    void requestPresenceCheck();
+    std::atomic<bool> presenceCheckRequested{false};
+    // Reads the keyboard options: whether the mouse answers and still has
+    // its notification reports on (a mouse plugged in again has them off).
+    bool notificationsSwitchedOn();
 
     // Bytes 1..6 hold the current device's secrecy code; 0 and 7 stay unused.
     static std::array<uchar, 8> SecrecyCode;
@@ -110,6 +118,7 @@ signals:
     // Emitted by the monitor on its pool thread; connect with a queued connection.
     void deviceRemoved();
     void dpiStageNotified(int stage);
+    void deviceStillPresent();
 
 private:
     // Command byte and payload bytes 1..6 of a block, before the checksum.
@@ -134,8 +143,14 @@ private:
     void loadBlock(const CommandBlock& block);
     void sendCommand(const CommandBlock& block, Pacing pacing, const char* failureLine,
                      const DataPhase& data = {});
-    void queryCommand(const CommandBlock& block, const char* failureLine,
+    // Whether a reply came; the reply bytes are copied out either way.
+    bool queryCommand(const CommandBlock& block, const char* failureLine,
                       std::initializer_list<uchar*> replies, ReplyPreset preset);
+    // The keyboard-option reads of the two families, telling whether the
+    // mouse answered (hid553.cpp, hid560.cpp).
+    bool readKeyboardOption553(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4);
+    bool readKeyboardOption560(uchar& byte1, uchar& byte2);
+    bool is560() const { return m_is560Source && m_is560Source(); }
     void queryData(const CommandBlock& block, const char* failureLine, uchar* target, int length);
     void sendToEveryProfile(uchar command, uchar value, const char* failureLine);
     bool isGun() const;

@@ -1,9 +1,21 @@
 #include "hidapibackend.h"
 
 #include <QDebug>
-#include <hidapi.h>
+#include <QMutex>
+#include <QMutexLocker>
 
 namespace {
+
+// hidapi's Linux back-end keeps its error text and udev context per
+// process, and enumeration and opening change them without a lock; the GUI
+// thread and the notification monitor both open interfaces.
+QMutex& hidapiLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+const HidapiCalls realCalls = {hid_init, hid_exit, hid_enumerate, hid_free_enumeration, hid_open_path};
 
 hid_device* device(HidHandle* handle)
 {
@@ -12,21 +24,26 @@ hid_device* device(HidHandle* handle)
 
 } // namespace
 
-HidapiBackend::HidapiBackend()
+HidapiBackend::HidapiBackend() : HidapiBackend(realCalls) {}
+
+HidapiBackend::HidapiBackend(const HidapiCalls& calls) : m_calls(calls)
 {
-    if (hid_init() != 0)
+    QMutexLocker lock(&hidapiLock());
+    if (m_calls.init() != 0)
         qWarning() << "hid_init failed; no HID device can be reached";
 }
 
 HidapiBackend::~HidapiBackend()
 {
-    hid_exit();
+    QMutexLocker lock(&hidapiLock());
+    m_calls.exit();
 }
 
 QList<HidDeviceInfo> HidapiBackend::enumerate(quint16 vendorId, quint16 productId)
 {
     QList<HidDeviceInfo> result;
-    hid_device_info* list = hid_enumerate(vendorId, productId);
+    QMutexLocker lock(&hidapiLock());
+    hid_device_info* list = m_calls.enumerate(vendorId, productId);
     for (const hid_device_info* it = list; it; it = it->next) {
         HidDeviceInfo info;
         info.path = QString::fromLatin1(it->path);
@@ -37,13 +54,14 @@ QList<HidDeviceInfo> HidapiBackend::enumerate(quint16 vendorId, quint16 productI
         info.interfaceNumber = it->interface_number;
         result.append(info);
     }
-    hid_free_enumeration(list);
+    m_calls.freeEnumeration(list);
     return result;
 }
 
 HidHandle* HidapiBackend::openPath(const char* path)
 {
-    return reinterpret_cast<HidHandle*>(hid_open_path(path));
+    QMutexLocker lock(&hidapiLock());
+    return reinterpret_cast<HidHandle*>(m_calls.openPath(path));
 }
 
 int HidapiBackend::setNonblocking(HidHandle* handle, int nonblock)

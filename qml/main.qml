@@ -419,6 +419,8 @@ Item {
             isColorful: root.isColorful
             is55328: root.is55328
             // ==== perf wiring (lighting panel) ====
+            // a colour block for each stage the mouse offers
+            dpiCount: dpiSetting.dpiCount
             // ==== end perf wiring ====
         }
     }

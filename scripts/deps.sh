@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-declarative-dev
           qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
-          libhidapi-dev libudev-dev libglib2.0-dev libgl-dev libx11-dev libxi-dev)
+          libhidapi-dev libudev-dev libglib2.0-dev libgl-dev libx11-dev libxi-dev
+          fonts-wqy-microhei)
 if [[ "${1:-}" == "test" ]]; then
     packages+=(qml6-module-qttest xvfb xauth xdotool x11-utils g++-mingw-w64-x86-64
                desktop-file-utils appstream dbus-daemon)

@@ -18,6 +18,8 @@ constexpr int MaxQueuedNotifications = 64;
 // Long runs (the demo) keep only the most recent records.
 constexpr int MaxFrames = 20000;
 constexpr int MaxErrors = 1000;
+constexpr quint8 Enable553 = 0x40;  // notification switch in keyboard-option byte 4
+constexpr quint8 Enable560 = 0x08;  // notification switch in keyboard-option byte 1
 
 QByteArray bytesOf(const quint8* data, size_t length)
 {
@@ -91,6 +93,9 @@ void EmulatedMouse::replug()
 {
     QMutexLocker lock(&m_mutex);
     m_plugged = true;
+    // Powered up again: notification reports are off until the host asks.
+    m_state.keyboardOption[0] &= quint8(~Enable560);
+    m_state.keyboardOption[3] &= quint8(~Enable553);
 }
 
 bool EmulatedMouse::isPlugged() const
@@ -120,8 +125,6 @@ void EmulatedMouse::queueNotification(const QByteArray& report)
 
 bool EmulatedMouse::notificationsEnabled() const
 {
-    constexpr quint8 Enable553 = 0x40;  // in keyboard-option byte 4
-    constexpr quint8 Enable560 = 0x08;  // in keyboard-option byte 1
     QMutexLocker lock(&m_mutex);
     return m_config.family == Family::F553 ? (m_state.keyboardOption[3] & Enable553) != 0
                                            : (m_state.keyboardOption[0] & Enable560) != 0;

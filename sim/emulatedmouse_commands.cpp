@@ -20,8 +20,11 @@ const EmulatedMouse::CommandRule* EmulatedMouse::findRule(quint8 command, Family
     constexpr int Settle = SettleMs;
     constexpr int Short = ShortMs;
     constexpr int None = 0;
-    // Command bytes 0x01..0x04, 0x0C and 0x0D mean different things in the
-    // two families; every other byte is understood by both.
+    // Each family understands its own command bytes (0x01..0x04, 0x0C and
+    // 0x0D mean different things in the two), plus the few the host sends to
+    // both: the handshake, the four keyboard-option bytes, and the profile
+    // reads. Anything else is a protocol error, so a family mix-up in the
+    // host shows.
     static const CommandRule rules[] = {
         {0x00, BothFamilies, None, false, true, &M::echoChallenge},
         {0x01, Family553, Settle, false, false, &M::setReportRate},
@@ -32,21 +35,21 @@ const EmulatedMouse::CommandRule* EmulatedMouse::findRule(quint8 command, Family
         {0x03, Family560, Settle, false, false, &M::setProfileReportRate},
         {0x04, Family553, Short, false, false, &M::setGunData},
         {0x04, Family560, Settle, false, false, &M::setProfileDpi},
-        {0x0B, BothFamilies, Settle, false, false, &M::setCurrentDpi},
+        {0x0B, Family553, Settle, false, false, &M::setCurrentDpi},
         {0x0C, Family553, Settle, false, false, &M::setFixedColor},
         {0x0C, Family560, Settle, true, false, &M::setProfile},
         {0x0D, Family553, Settle, false, false, &M::setLightingEffect},
         {0x0D, Family560, Settle, true, false, &M::setKeyMatrix128},
-        {0x0F, BothFamilies, Settle, true, false, &M::setMacro},
-        {0x10, BothFamilies, Settle, true, false, &M::setStageColors},
-        {0x11, BothFamilies, Settle, true, false, &M::setDpiTable},
-        {0x12, BothFamilies, Settle, true, false, &M::setKeyMatrix64},
-        {0x13, BothFamilies, Settle, true, false, &M::setMacro},
-        {0x81, BothFamilies, None, false, true, &M::getKeyboardOption2},
+        {0x0F, Family560, Settle, true, false, &M::setMacro},
+        {0x10, Family553, Settle, true, false, &M::setStageColors},
+        {0x11, Family553, Settle, true, false, &M::setDpiTable},
+        {0x12, Family553, Settle, true, false, &M::setKeyMatrix64},
+        {0x13, Family553, Settle, true, false, &M::setMacro},
+        {0x81, Family560, None, false, true, &M::getKeyboardOption2},
         {0x82, BothFamilies, None, false, true, &M::getCurrentProfile},
         {0x83, BothFamilies, None, false, true, &M::getKeyboardOption4},
-        {0x84, BothFamilies, None, false, true, &M::getProfileDpi},
-        {0x8B, BothFamilies, None, false, true, &M::getCurrentDpi},
+        {0x84, Family560, None, false, true, &M::getProfileDpi},
+        {0x8B, Family553, None, false, true, &M::getCurrentDpi},
         {0x8C, BothFamilies, None, false, true, &M::readProfile},
     };
     const quint8 bit = family == Family::F553 ? Family553 : Family560;
@@ -79,7 +82,9 @@ void EmulatedMouse::runCommand(const MouseCodec::Block& block, qint64 nowMs)
     }
     const CommandRule* rule = findRule(block[0], m_config.family);
     if (!rule) {
-        error(QStringLiteral("unknown command 0x%1").arg(block[0], 2, 16, QLatin1Char('0')));
+        error(QStringLiteral("command 0x%1 is not one the %2 family takes")
+                  .arg(block[0], 2, 16, QLatin1Char('0'))
+                  .arg(m_config.family == Family::F553 ? QStringLiteral("553") : QStringLiteral("560")));
         return;
     }
     requirePause(nowMs, rule->pauseMs);

@@ -188,9 +188,17 @@ int SimBackend::onCommandInterface(HidHandle* handle, Call call)
 
 int SimBackend::sendFeatureReport(HidHandle* handle, const unsigned char* data, size_t length)
 {
-    return onCommandInterface(handle, [&](EmulatedMouse& mouse, quint64 generation, qint64 now) {
+    const int result = onCommandInterface(handle, [&](EmulatedMouse& mouse, quint64 generation, qint64 now) {
         return mouse.hostSendFeature(generation, data, length, now);
     });
+    if (m_afterCommandBlock)
+        m_afterCommandBlock();
+    return result;
+}
+
+void SimBackend::setAfterCommandBlock(std::function<void()> hook)
+{
+    m_afterCommandBlock = std::move(hook);
 }
 
 int SimBackend::getFeatureReport(HidHandle* handle, unsigned char* data, size_t length)

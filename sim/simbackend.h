@@ -5,6 +5,8 @@
 
 #include <QMutex>
 
+#include <functional>
+
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -35,6 +37,9 @@ public:
     // Virtual mode: how long (real time) a notification read waits when
     // nothing is queued; virtual time does not move meanwhile.
     void setNotificationWaitMs(int ms);
+    // Runs on the sending thread after every command block, in the middle of
+    // the exchange; set it before the host starts.
+    void setAfterCommandBlock(std::function<void()> hook);
 
     QList<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
     HidHandle* openPath(const char* path) override;
@@ -69,4 +74,5 @@ private:
     std::unordered_map<HidHandle*, OpenInterface> m_open;
     quintptr m_nextHandle = 1;
     int m_notificationWaitMs = 20;
+    std::function<void()> m_afterCommandBlock;
 };

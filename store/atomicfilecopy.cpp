@@ -42,19 +42,37 @@ bool writeAtomically(const QString &target, const QByteArray &content)
 
 // QSettings keeps parsed files in a process-wide cache and reads a file
 // again only when its size or modification time changed. A replacement of
-// the same size written within the same millisecond would be served from
+// the same size written within the same timestamp tick would be served from
 // the cache with the old content, so the new file must look newer.
 void moveModificationTimePast(const QString &target, const QDateTime &previous)
 {
-    if (!previous.isValid() || QFileInfo(target).lastModified() > previous)
+    if (!previous.isValid())
         return;
-    QFile file(target);
-    if (!file.open(QIODevice::ReadWrite)
-        || !file.setFileTime(previous.addMSecs(1), QFileDevice::FileModificationTime))
-        qCWarning(lcStore) << "cannot touch" << target << file.errorString();
+    const auto readTime = [&target] { return QFileInfo(target).lastModified(); };
+    const auto writeTime = [&target](const QDateTime &time) {
+        QFile file(target);
+        return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    if (!stepModificationTimePast(previous, readTime, writeTime))
+        qCWarning(lcStore) << "cannot make" << target << "look newer than the file it replaced";
 }
 
 } // namespace
+
+bool stepModificationTimePast(const QDateTime &previous, const std::function<QDateTime()> &readTime,
+                              const std::function<bool(const QDateTime &)> &writeTime)
+{
+    // File systems keep times in ticks of 1 ns up to 2 s (FAT); a step below
+    // the tick is rounded away, so each is tried until one shows.
+    static const qint64 stepsMs[] = {1, 10, 1000, 2000, 4000};
+    for (const qint64 step : stepsMs) {
+        if (readTime() > previous)
+            return true;
+        if (!writeTime(previous.addMSecs(step)))
+            return false;
+    }
+    return readTime() > previous;
+}
 
 bool replaceWithCopy(const QString &source, const QString &target)
 {

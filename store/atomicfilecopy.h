@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
+
+#include <functional>
 
 // Settings files are small INI texts; anything larger is not one of them.
 inline constexpr qint64 kMaxCopiedFileBytes = 1 << 20;
@@ -11,3 +14,9 @@ inline constexpr qint64 kMaxCopiedFileBytes = 1 << 20;
 // (unreadable or oversized source, full disk) leaves the old target as it
 // was. Returns whether the target now holds the copy.
 bool replaceWithCopy(const QString &source, const QString &target);
+
+// Moves a file's modification time past `previous`, through the two
+// accessors, in steps until the file system's timestamp tick takes it.
+// Returns whether the time read back is later than `previous`.
+bool stepModificationTimePast(const QDateTime &previous, const std::function<QDateTime()> &readTime,
+                              const std::function<bool(const QDateTime &)> &writeTime);

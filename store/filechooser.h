@@ -34,6 +34,7 @@ private:
 };
 
 // Import asks with "Open File", export with "Save File", both starting on
-// the desktop. Without a chooser the answer is a cancelled dialog.
+// the desktop. Without a chooser the answer is a cancelled dialog; an export
+// onto a file of the program's own data folder counts as cancelled too.
 QString askImportFile(FileChooser *chooser, const QString &filter);
 QString askExportFile(FileChooser *chooser, const QString &filter);

@@ -16,6 +16,7 @@ enum ModifyType { RemoveGun = 0, RenameGun = 1 };
 constexpr int kRenameOldName = SettingKey::kGunRecordSize;
 constexpr int kRenameArgumentCount = SettingKey::kGunRecordSize + 1;
 constexpr int kRecordName = 0;
+constexpr int kNumberedGuns = 6;  // the scene keeps guns 0..5 by number
 
 std::unique_ptr<QSettings> openGunFile()
 {
@@ -28,6 +29,19 @@ std::unique_ptr<QSettings> openGunFile()
 QString gunKey(const QVariant &gun)
 {
     return SettingKey::gunDataKey(gun.toString());
+}
+
+// A name-keyed record must not address anything else in the group: an empty
+// name is the group itself, "0".."5" are the scene's numbered records, and a
+// separator makes a key that no listing shows.
+bool isGunName(const QVariant &name)
+{
+    const QString text = name.toString();
+    if (text.isEmpty() || text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')))
+        return false;
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    return !(isNumber && text == QString::number(number) && number >= 0 && number < kNumberedGuns);
 }
 
 } // namespace
@@ -52,10 +66,16 @@ bool GunLibrary::mouseSaveGundata(const QVariant &index, const QVariantList &src
 
 bool GunLibrary::modifyGundata(const QVariant &modifyType, const QVariantList &src6)
 {
-    const int type = modifyType.toInt();
+    bool typeIsNumber = false;
+    const int type = modifyType.toString().toInt(&typeIsNumber);
     const int needed = type == RenameGun ? kRenameArgumentCount : 1;
-    if ((type != RemoveGun && type != RenameGun) || src6.size() < needed) {
+    if (!typeIsNumber || (type != RemoveGun && type != RenameGun) || src6.size() < needed) {
         qCWarning(lcStore) << "gun change refused: type" << modifyType << "with" << src6.size() << "values";
+        return false;
+    }
+    const bool namesOk = isGunName(src6[kRecordName]) && (type != RenameGun || isGunName(src6[kRenameOldName]));
+    if (!namesOk) {
+        qCWarning(lcStore) << "gun change refused: not a gun name in" << src6;
         return false;
     }
     const auto guns = openGunFile();

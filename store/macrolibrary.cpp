@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <filesystem>
+#include <set>
 #include <vector>
 
 namespace {
@@ -53,6 +55,49 @@ struct MacroKeyEntry
     QSettings *profile;
     QString key;
 };
+
+// Profile entries that name a macro must be on disk before the slot returns:
+// a program killed before the next event-loop pass would otherwise leave
+// profiles naming a file that no longer exists.
+bool flushProfiles(const std::set<QSettings *> &profiles)
+{
+    bool ok = true;
+    for (QSettings *profile : profiles)
+        ok = flushIniStore(*profile) && ok;
+    return ok;
+}
+
+std::filesystem::path fsPath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// On a file system that ignores case, "Name" -> "name" finds its own file at
+// the target.
+bool isSameFileRenamed(const QString &oldPath, const QString &newPath)
+{
+    std::error_code error;
+    return oldPath.compare(newPath, Qt::CaseInsensitive) == 0
+        && std::filesystem::equivalent(fsPath(oldPath), fsPath(newPath), error) && !error;
+}
+
+// A change of case only goes through a third name: some systems take a
+// direct rename between two names of one file as done without doing it.
+bool renameMacroFile(const QString &oldPath, const QString &newPath)
+{
+    if (!isSameFileRenamed(oldPath, newPath))
+        return QFile::rename(oldPath, newPath);
+    const std::filesystem::path between = fsPath(newPath + QStringLiteral(".renaming"));
+    std::error_code error;
+    std::filesystem::rename(fsPath(oldPath), between, error);
+    if (error)
+        return false;
+    std::filesystem::rename(between, fsPath(newPath), error);
+    if (!error)
+        return true;
+    std::filesystem::rename(between, fsPath(oldPath), error);
+    return false;
+}
 
 } // namespace
 
@@ -123,7 +168,7 @@ bool MacroLibrary::modifyMacroNameUpdateProfile(const QVariant &oldname, const Q
     const QString newPath = macroPath(newname);
     if (oldPath.isEmpty() || newPath.isEmpty() || !QFile::exists(oldPath))
         return false;
-    if (QFile::exists(newPath)) {
+    if (QFile::exists(newPath) && !isSameFileRenamed(oldPath, newPath)) {
         qCWarning(lcStore) << "cannot rename macro: a macro named" << newname.toString() << "exists";
         return false;
     }
@@ -144,11 +189,15 @@ bool MacroLibrary::modifyMacroNameUpdateProfile(const QVariant &oldname, const Q
         }
     }
 
-    if (QFile::rename(oldPath, newPath))
-        return true;
+    std::set<QSettings *> changed;
+    for (const MacroKeyEntry &entry : renamed)
+        changed.insert(entry.profile);
+    if (renameMacroFile(oldPath, newPath))
+        return flushProfiles(changed);
     qCWarning(lcStore) << "cannot rename" << oldPath << "to" << newPath;
     for (const MacroKeyEntry &entry : renamed)
         entry.profile->setValue(entry.key, oldName);
+    flushProfiles(changed);
     return false;
 }
 
@@ -156,6 +205,7 @@ void MacroLibrary::deleteMacroUpdateProfile(const QVariant &macroName)
 {
     const QString name = macroName.toString();
     const QSettings &factory = m_store.defaultSettings();
+    std::set<QSettings *> changed;
     for (int profile = 0; profile < SettingKey::kMacroProfileCount; ++profile) {
         QSettings *store = m_store.profileSettings(profile);
         for (int button = 0; button < SettingKey::kButtonCount; ++button) {
@@ -172,8 +222,10 @@ void MacroLibrary::deleteMacroUpdateProfile(const QVariant &macroName)
                 store->setValue(key, factoryEntry);
             else
                 store->remove(key);
+            changed.insert(store);
         }
     }
+    flushProfiles(changed);
 }
 
 bool MacroLibrary::loadMacroFile(const QVariant &macroFileName)

@@ -6,6 +6,7 @@
 // folder the working directory, so the paths stay relative to it.
 namespace StorePath {
 
+inline const QString kDataFolder = QStringLiteral("./modules");
 inline const QString kGlobal = QStringLiteral("./modules/setting/apConfig.bin");
 inline const QString kGlobalFactory = QStringLiteral("./modules/setting/apConfigD.bin");
 inline const QString kFactoryProfile = QStringLiteral("./modules/setting/pD.bin");

@@ -20,6 +20,19 @@ Item {
 
     width: label.implicitWidth + gapValue + boxSize
     height: Math.max(label.implicitHeight, boxSize)
+    activeFocusOnTab: true
+
+    function click() {
+        btnClick(index)
+        isSelect = !isSelect
+    }
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: textValue
+    Accessible.checkable: true
+    Accessible.checked: isSelect
+    Accessible.onToggleAction: click()
+    Accessible.onPressAction: click()
+    Keys.onSpacePressed: click()
 
     Theme { id: theme }
 
@@ -47,9 +60,6 @@ Item {
     MouseArea {
         anchors.fill: parent
         anchors.margins: -check.clickMargin
-        onClicked: {
-            check.btnClick(check.index)
-            check.isSelect = !check.isSelect
-        }
+        onClicked: check.click()
     }
 }

@@ -64,6 +64,10 @@ DropDown {
                     color: index === dropGrid.currentSelect || hover.containsMouse
                            ? theme.colorOrange : "transparent"
                     border.color: dropGrid.borderColor
+                    Accessible.role: Accessible.ListItem
+                    Accessible.name: model.textValue
+                    Accessible.selected: index === dropGrid.currentSelect
+                    Accessible.onPressAction: dropGrid.chooseCell(index)
                     ThemedText {
                         anchors.centerIn: parent
                         anchors.horizontalCenterOffset: dropGrid.horizontalOffset

@@ -77,6 +77,10 @@ DropDown {
                 height: dropList.rowHeight
                 color: index === dropList.currentSelect || hover.containsMouse
                        ? theme.colorOrange : dropList.bgColor
+                Accessible.role: Accessible.ListItem
+                Accessible.name: model.textValue
+                Accessible.selected: index === dropList.currentSelect
+                Accessible.onPressAction: dropList.choose(index)
                 ThemedText {
                     anchors.centerIn: parent
                     anchors.horizontalCenterOffset: dropList.horizontalOffset

@@ -20,6 +20,18 @@ Item {
 
     width: discSize + gapValue + label.implicitWidth
     height: Math.max(label.implicitHeight, discSize)
+    activeFocusOnTab: true
+
+    function click() {
+        isSelect = true
+        btnClick(index)
+    }
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: textValue
+    Accessible.checkable: true
+    Accessible.checked: isSelect
+    Accessible.onPressAction: click()
+    Keys.onSpacePressed: click()
 
     Theme { id: theme }
 
@@ -50,9 +62,6 @@ Item {
     MouseArea {
         anchors.fill: parent
         anchors.margins: -radio.clickMargin
-        onClicked: {
-            radio.isSelect = true
-            radio.btnClick(radio.index)
-        }
+        onClicked: radio.click()
     }
 }

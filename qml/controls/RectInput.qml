@@ -31,6 +31,9 @@ Rectangle {
         return String(value)
     }
 
+    // What screen readers call the field; the page sets it (e.g. "Times").
+    property string accessibleName
+
     width: 48
     height: 20
     color: theme.colorBlue
@@ -45,7 +48,11 @@ Rectangle {
         text: "0"
         maximumLength: 4
         selectByMouse: true
+        activeFocusOnTab: true
         clip: true
+        Accessible.role: Accessible.EditableText
+        Accessible.name: field.accessibleName
+        Accessible.description: text
         color: theme.fontColor
         selectionColor: theme.colorOrange
         font.family: theme.fontFamily

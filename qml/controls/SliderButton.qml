@@ -12,6 +12,11 @@ Item {
     property bool isScale: false
     property color colorS: theme.colorOrange
     property color trackColor: theme.colorGray1
+    // What screen readers call the slider; the page sets it (e.g. its label).
+    property string accessibleName
+
+    Accessible.role: Accessible.Slider
+    Accessible.name: accessibleName
 
     signal valueChange(int position)
     signal valueChangeDelay(int position)

@@ -7,5 +7,6 @@ import "../controls"
 TextButton {
     width: 216
     bgColor: theme.colorGray0
+    border.color: activeFocus ? theme.colorOrange : theme.colorGray1
     Theme { id: theme }
 }

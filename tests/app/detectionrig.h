@@ -28,6 +28,19 @@ public:
     DetectionRig() { backend.setNotificationWaitMs(5); }
 
     EmulatedMouse* addMouse(const EmulatedMouse::Config& config = {}) { return backend.addMouse(config); }
+    // A mouse of the family an icType setting names, with its own keyboard
+    // options (the connect sequence must keep all but its switch).
+    static constexpr std::array<quint8, 4> OwnOptions{0x11, 0x22, 0x33, 0x04};
+    EmulatedMouse* addMouse(const QString& icType)
+    {
+        EmulatedMouse::Config config;
+        config.family = icType == QLatin1String("560") ? EmulatedMouse::Family::F560 : EmulatedMouse::Family::F553;
+        EmulatedMouse* mouse = addMouse(config);
+        MouseState state = mouse->state();
+        state.keyboardOption = OwnOptions;
+        mouse->setState(state);
+        return mouse;
+    }
 
     // Rewrites the device list and the device flags of apConfig.bin.
     void configure(const QList<ListedDevice>& devices, const QString& icType = QStringLiteral("553"),

@@ -1,8 +1,30 @@
+#include "app/devicedetection.h"
 #include "app/devicelist.h"
+#include "device/hidbackend.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// Enumeration only; nothing is ever opened.
+class ListedInterfaces final : public HidBackend
+{
+public:
+    QList<HidDeviceInfo> interfaces;
+    QList<HidDeviceInfo> enumerate(quint16, quint16) override { return interfaces; }
+    HidHandle* openPath(const char*) override { return nullptr; }
+    int setNonblocking(HidHandle*, int) override { return -1; }
+    void close(HidHandle*) override {}
+    int sendFeatureReport(HidHandle*, const unsigned char*, size_t) override { return -1; }
+    int getFeatureReport(HidHandle*, unsigned char*, size_t) override { return -1; }
+    int write(HidHandle*, const unsigned char*, size_t) override { return -1; }
+    int read(HidHandle*, unsigned char*, size_t) override { return -1; }
+    int readTimeout(HidHandle*, unsigned char*, size_t, int) override { return -1; }
+};
+
+} // namespace
 
 class TestDeviceList : public QObject
 {
@@ -119,6 +141,35 @@ private Q_SLOTS:
         QCOMPARE(list[0].type, 0);
         QCOMPARE(list[0].reportLength, 0); // the transport replaces it with 32
         QCOMPARE(list[0].usagePage, quint16(0));
+    }
+
+    // Where several interfaces carry an entry's usage pair, the last one
+    // listed is the one used, for either interface.
+    void lastMatchingInterfaceWins()
+    {
+        ListedInterfaces backend;
+        const auto info = [](const char* path, quint16 page, quint16 usage) {
+            HidDeviceInfo i;
+            i.path = QString::fromLatin1(path);
+            i.usagePage = page;
+            i.usage = usage;
+            return i;
+        };
+        backend.interfaces = {info("a", 0xFF00, 0xFF00), info("b", 0xFF01, 0xFF01), info("c", 0xFF00, 0xFF00),
+                              info("d", 0xFF01, 0xFF01), info("e", 0xFF00, 0x0001)};
+        DeviceEntry entry;
+        entry.usagePage = 0xFF00;
+        entry.usage = 0xFF00;
+        entry.usagePage2 = 0xFF01;
+        entry.usage2 = 0xFF01;
+        entry.path = QStringLiteral("stale");
+        QList<DeviceEntry> entries{entry};
+        assignInterfacePaths(entries, backend);
+        QCOMPARE(entries[0].path, QStringLiteral("c"));
+        QCOMPARE(entries[0].path2, QStringLiteral("d"));
+        backend.interfaces.clear();
+        assignInterfacePaths(entries, backend);
+        QVERIFY(entries[0].path.isEmpty() && entries[0].path2.isEmpty());
     }
 
     void templateIsCompiledIn()

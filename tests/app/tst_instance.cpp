@@ -1,5 +1,6 @@
-// The real program, started twice: the second copy hands over to the first
-// and exits with 1. Both copies run from a folder that is not their own.
+// The program started twice: the second copy hands over to the first and
+// exits with 1. Both copies run from a folder that is not their own. The
+// demo build runs the same start-up and never reaches a real device.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,7 +9,7 @@ class TestInstance : public QObject
 {
     Q_OBJECT
 
-    QString program() const { return qEnvironmentVariable("K7_OUTPUT_DIR") + QStringLiteral("/k7config"); }
+    QString program() const { return qEnvironmentVariable("K7_OUTPUT_DIR") + QStringLiteral("/k7config-demo"); }
 
     static QProcessEnvironment environment()
     {
@@ -43,7 +44,7 @@ private Q_SLOTS:
         QVERIFY(first.waitForStarted());
 
         QByteArray firstOutput;
-        QVERIFY2(waitForOutput(first, "Device DisConnect", firstOutput, 30000), firstOutput.constData());
+        QVERIFY2(waitForOutput(first, "Device Connect", firstOutput, 30000), firstOutput.constData());
         QVERIFY2(firstOutput.contains("working directory: \"" + qgetenv("K7_OUTPUT_DIR") + "\""),
                  firstOutput.constData());
         QCOMPARE(first.state(), QProcess::Running); // hidden, in the tray
@@ -56,7 +57,7 @@ private Q_SLOTS:
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 1);
-        QVERIFY2(!second.readAll().contains("Device DisConnect"), "the second copy ran a detection pass");
+        QVERIFY2(!second.readAll().contains("Device Connect"), "the second copy ran a detection pass");
 
         QVERIFY2(waitForOutput(first, "message from a second instance", firstOutput, 10000), firstOutput.constData());
         QCOMPARE(first.state(), QProcess::Running);

@@ -1,7 +1,10 @@
 #include "app/entry.h"
 #include "app/localpeer.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -10,6 +13,7 @@
 #include <atomic>
 #include <memory>
 
+#include <pwd.h>
 #include <unistd.h>
 
 class TestLocalPeer : public QObject
@@ -22,6 +26,44 @@ class TestLocalPeer : public QObject
     }
 
 private Q_SLOTS:
+    // Without a runtime folder the socket went to the shared temporary
+    // folder under a predictable name, where another user could take it
+    // first and make every start exit with 1.
+    void fallbackIsAUserOnlyFolder()
+    {
+        QTemporaryDir shared;
+        const QByteArray savedTmp = qgetenv("TMPDIR");
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            for (const auto& [name, value] : {std::pair{"TMPDIR", savedTmp}, std::pair{"XDG_RUNTIME_DIR", savedRuntime}})
+                value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        });
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        // A file where the runtime folder would go: there is none.
+        QFile blocker(shared.path() + QStringLiteral("/runtime-") + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+
+        LocalPeer peer(freshIdentity());
+        QVERIFY(!peer.isClient());
+        const QFileInfo folder(QFileInfo(peer.serverName()).absolutePath());
+        QVERIFY2(folder.absoluteFilePath() != QFileInfo(shared.path()).absoluteFilePath(), qPrintable(peer.serverName()));
+        QCOMPARE(folder.ownerId(), uint(geteuid()));
+        QCOMPARE(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        // A name in the shared folder that someone else took: no check at all
+        // rather than one that anybody can answer.
+        LocalPeer::privateFolder(); // the folder exists by now
+        QVERIFY(QDir(folder.absoluteFilePath()).removeRecursively());
+        QFile taken(folder.absoluteFilePath());
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        taken.close();
+        LocalPeer unsafe(freshIdentity());
+        QVERIFY(!unsafe.isClient());
+        QVERIFY(unsafe.serverName().isEmpty());
+    }
+
     void firstListensSecondIsClient()
     {
         const QString id = freshIdentity();
@@ -74,16 +116,18 @@ private Q_SLOTS:
         QVERIFY(!lonely.sendMessage(QStringLiteral("hello"), 200));
     }
 
-    void identityDependsOnPathAndUser()
+    // The user part is the numeric id: a variable such as $USER can name
+    // anyone.
+    void identityDependsOnPathAndUserId()
     {
         const QString a = LocalPeer::identityFor(QStringLiteral("/opt/k7/k7config"));
-        QCOMPARE(a, LocalPeer::identityFor(QStringLiteral("/opt/k7/k7config")));
         QCOMPARE(a, LocalPeer::identityFor(QStringLiteral("/opt/k7/./k7config")));
         QVERIFY(a != LocalPeer::identityFor(QStringLiteral("/home/me/k7config")));
 
+        const QByteArray saved = qgetenv("USER");
+        const auto restore = qScopeGuard([&] { qputenv("USER", saved); });
         qputenv("USER", "somebody-else");
-        qputenv("USERNAME", "somebody-else");
-        QVERIFY(a != LocalPeer::identityFor(QStringLiteral("/opt/k7/k7config")));
+        QCOMPARE(LocalPeer::identityFor(QStringLiteral("/opt/k7/k7config")), a);
     }
 
     void executableFolderCutsAtLastSlash_data()

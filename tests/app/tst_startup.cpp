@@ -4,6 +4,8 @@
 #include "app/entry.h"
 #include "app/widget.h"
 #include "app/widgetevents.h"
+#include "sim/simbackend.h"
+#include "sim/virtualclock.h"
 
 #include <QDir>
 #include <QTest>
@@ -21,8 +23,17 @@ private Q_SLOTS:
         bool runningAfterPass = false;
         QString workingDirectory;
 
+        // Tests never reach a real device: the pass finds a mouse that does
+        // not answer, and only that one.
+        VirtualClock clock;
+        SimBackend backend(&clock);
+        EmulatedMouse* mouse = backend.addMouse({});
+        mouse->setAnswerMode(EmulatedMouse::AnswerMode::Silent);
+
         StartupHooks hooks;
         hooks.widgetCreated = [&](Widget& w) {
+            w.device().setBackend(&backend);
+            w.device().setClock(&clock);
             workingDirectory = QDir::currentPath();
             QObject::connect(w.events(), &WidgetEvents::detectionPassStarted, [&] { visibleDuringPass = w.isVisible(); });
             QObject::connect(w.events(), &WidgetEvents::detectionPassFinished, [&] {
@@ -44,6 +55,7 @@ private Q_SLOTS:
         QDir::setCurrent(started);
 
         QCOMPARE(status, 0);
+        QVERIFY(mouse->openCount(EmulatedMouse::Interface::Command) > 0);
         QVERIFY(visibleDuringPass);
         QVERIFY(!visibleAfterPass);
         QVERIFY(runningAfterPass);

@@ -4,6 +4,7 @@
 #include "store/storepaths.h"
 
 #include <QSettings>
+#include <QTest>
 
 namespace {
 
@@ -49,6 +50,16 @@ ControllerRig::ControllerRig(const RigOptions& options)
 {
     m_sim.gun = options.gun;
     m_valid = m_settingsWritten && m_store.icType() == icType(options.family);
+}
+
+ControllerRig::~ControllerRig()
+{
+    // Every command a test sends must be one the mouse's family takes, and
+    // well formed: a family mix-up in the controller fails here.
+    const QStringList errors = m_sim.mouse->protocolErrors();
+    if (!m_protocolErrorsExpected)
+        QTest::qVerify(errors.isEmpty(), "protocolErrors().isEmpty()", qPrintable(errors.join(QLatin1Char('\n'))),
+                       __FILE__, __LINE__);
 }
 
 QByteArray ControllerRig::commands() const

@@ -26,6 +26,10 @@ class ControllerRig
 {
 public:
     explicit ControllerRig(const RigOptions& options);
+    // Fails the running test when the mouse saw a protocol error.
+    ~ControllerRig();
+    // For the one operation that sends another family's command on purpose.
+    void expectProtocolErrors() { m_protocolErrorsExpected = true; }
 
     bool isValid() const { return m_valid; }
     MouseController& controller() { return m_controller; }
@@ -58,6 +62,7 @@ private:
     SettingsStore m_store;
     MouseController m_controller;
     bool m_valid = false;
+    bool m_protocolErrorsExpected = false;
 };
 
 QVariantList variantList(std::initializer_list<int> values);

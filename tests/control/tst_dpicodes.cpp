@@ -11,7 +11,6 @@ class TestDpiCodes : public QObject
 private slots:
     void stageCodes_data();
     void stageCodes();
-    void unusedStages553();
     void stageMask560_data();
     void stageMask560();
 };
@@ -24,7 +23,6 @@ void TestDpiCodes::stageCodes_data()
     QTest::addColumn<bool>("highBit");
 
     QTest::newRow("3360 400") << "3360" << 400 << 3 << false;
-    QTest::newRow("3360 3200") << "3360" << 3200 << 31 << false;
     QTest::newRow("3360 truncates 450") << "3360" << 450 << 3 << false;
     QTest::newRow("4090 at split 5000") << "4090" << 5000 << 49 << false;
     QTest::newRow("4090 just above split") << "4090" << 5200 << (26 | 0x40) << false;
@@ -32,11 +30,9 @@ void TestDpiCodes::stageCodes_data()
     QTest::newRow("3050 below first") << "3050" << 100 << 1 << false;
     QTest::newRow("3050 on threshold 1000") << "3050" << 1000 << 4 << false;
     QTest::newRow("3050 1200") << "3050" << 1200 << 5 << false;
-    QTest::newRow("3050 2000") << "3050" << 2000 << 8 << false;
     QTest::newRow("3050 2100") << "3050" << 2100 << 0x45 << false;
     QTest::newRow("3050 4000") << "3050" << 4000 << 0x48 << false;
     QTest::newRow("3050 above range") << "3050" << 4001 << 0 << false;
-    QTest::newRow("3050 4500") << "3050" << 4500 << 0 << false;
     QTest::newRow("3389 12750") << "3389" << 12750 << 255 << false;
     QTest::newRow("3389 12800") << "3389" << 12800 << 0 << true;
     QTest::newRow("3389 16000") << "3389" << 16000 << 64 << true;
@@ -55,15 +51,6 @@ void TestDpiCodes::stageCodes()
     const StageCode result = stageCode(sensorFromName(sensor), dpi);
     QCOMPARE(int(result.code), code);
     QCOMPARE(result.highBit, highBit);
-}
-
-void TestDpiCodes::unusedStages553()
-{
-    const DpiTable table = encodeStages(Sensor::S3360, {400, 800, 1600, 3200, 400, 400, 400, 400});
-    const std::array<std::uint8_t, MaxStages> three = {3, 7, 15, 0x80, 0x80, 0x80, 0x80, 0x80};
-    QCOMPARE(codesFor553(table, 3), three);
-    QCOMPARE(codesFor553(table, 8), table.codes);
-    QCOMPARE(codesFor553(table, -1)[0], UnusedStage553);
 }
 
 void TestDpiCodes::stageMask560_data()

@@ -78,8 +78,9 @@ void TestPointerSettings::speedMapsWindowsScaleOntoDesktopRange_data()
     QTest::addColumn<double>("desktopSpeed");
     QTest::newRow("slowest") << 1u << -1.0;
     QTest::newRow("fastest") << 20u << 1.0;
-    QTest::newRow("10") << 10u << (9.0 / 19.0 * 2.0 - 1.0);
-    QTest::newRow("2") << 2u << (1.0 / 19.0 * 2.0 - 1.0);
+    QTest::newRow("default 10 is the desktop's 0") << 10u << 0.0;
+    QTest::newRow("4") << 4u << (-6.0 / 9.0);
+    QTest::newRow("15") << 15u << 0.5;
 }
 
 void TestPointerSettings::speedMapsWindowsScaleOntoDesktopRange()

@@ -25,7 +25,6 @@ class TestHidExchange : public QObject
     Q_OBJECT
 
 private slots:
-    void frameLog();
     void failedWriteEndsExchange();
     void reentrantCommandGivesUp();
     void openFailureEmptiesPath_data();
@@ -39,20 +38,6 @@ private slots:
     void readProfile_data();
     void readProfile();
 };
-
-void TestHidExchange::frameLog()
-{
-    SimRig rig;
-    QLoggingCategory::setFilterRules(QStringLiteral("k7.hid.frames.debug=true"));
-    QTest::ignoreMessage(QtDebugMsg, "feature out 00 01 02 00 00 00 00 00 fc");
-    QTest::ignoreMessage(QtDebugMsg, "feature out 00 8b 00 00 00 00 00 00 74");
-    QTest::ignoreMessage(QtDebugMsg, "feature in 00 8b 00 00 00 00 00 00 74");
-    rig.hid.hid553_01H_SetReportRate(2);
-    uchar dpi = 1;
-    rig.hid.hid553_8BH_GetCurrentDPI(dpi);
-    QLoggingCategory::setFilterRules(QString());
-    QCOMPARE(dpi, uchar(0));
-}
 
 void TestHidExchange::failedWriteEndsExchange()
 {
@@ -221,9 +206,7 @@ void TestHidExchange::badReportLength_data()
     QTest::addColumn<int>("entryLength");
     QTest::addColumn<int>("usedLength");
     QTest::newRow("zero") << 0 << 32;
-    QTest::newRow("negative") << -64 << 32;
     QTest::newRow("one too many") << 129 << 32;
-    QTest::newRow("huge") << 1000000 << 32;
     QTest::newRow("smallest valid") << 1 << 1;
     QTest::newRow("largest valid") << 128 << 128;
 }

@@ -1,5 +1,5 @@
 // Command block checksum and scrambling, checked against worked values and
-// against the emulated mouse's own implementation.
+// against the emulated mouse's own implementation on random blocks.
 #include "mousecodec.h"
 #include "simrig.h"
 
@@ -69,10 +69,8 @@ void TestHidFraming::checksum_data()
     QTest::addColumn<int>("expected");
     QTest::newRow("report rate 2") << QByteArray::fromHex("01020000000000") << 0xFC;
     QTest::newRow("gun data 5,0,7,1") << QByteArray::fromHex("04000500070100") << 0xEE;
-    QTest::newRow("all zero") << QByteArray::fromHex("00000000000000") << 0xFF;
     QTest::newRow("sum exactly 256") << QByteArray::fromHex("ff010000000000") << 0xFF;
-    QTest::newRow("sum 512") << QByteArray::fromHex("80808080000000") << 0xFF;
-    QTest::newRow("key matrix header") << QByteArray::fromHex("12014008000000") << 0xA4;
+    QTest::newRow("last payload byte") << QByteArray::fromHex("00000000000007") << 0xF8;
     QTest::newRow("all ff") << QByteArray::fromHex("ffffffffffffff") << 0x06;
 }
 
@@ -132,6 +130,7 @@ void TestHidFraming::scrambleRoundTripAndCrossCheck()
         const QByteArray code = bytesOf(secrecy).mid(1, 6);
 
         Block block = plain;
+        QCOMPARE(hid.hidCS(block.data()), MouseCodec::checksum(plain));
         hid.USBDataEncryption(block.data(), secrecy.data());
         QCOMPARE(block, MouseCodec::scramble(plain, code));
         QCOMPARE(MouseCodec::unscramble(block, code), plain);

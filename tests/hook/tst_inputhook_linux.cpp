@@ -3,6 +3,7 @@
 // and the copy-data notice socket admits only the same user.
 
 #include "inputhook_linux.h"
+#include "localpeer.h"
 
 #include <QLocalSocket>
 #include <QTemporaryDir>
@@ -307,6 +308,9 @@ void TestInputHookLinux::notices()
 
 void TestInputHookLinux::oversizedNoticeIsRefused()
 {
+    // The program and the demo each keep their own notice socket.
+    QVERIFY(copyDataSocketPath().contains(LocalPeer::identityFor(QCoreApplication::applicationFilePath())));
+
     sendNotice(noticeFrame(9487, CopyDataWire::MAX_PAYLOAD + 1, "abc"), false);
     QTest::qWait(50);
     QVERIFY(m_recorder.notices.empty());

@@ -119,5 +119,21 @@ Item {
             compare(field.txtInput.selectedText, "")
             compare(ended.count, 1)
         }
+
+        // Screen readers see a named check box and radio button whose state
+        // follows the control; Space works like a click, handler order kept.
+        function test_accessibleAndKeyboard() {
+            compare(check.Accessible.role, Accessible.CheckBox)
+            compare(check.Accessible.name, "Endness")
+            compare(radio.Accessible.role, Accessible.RadioButton)
+            check.forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            compare(check.seen, [[7, false]])
+            compare(check.Accessible.checked, true)
+            radio.forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            compare(radio.seen, [[3, true]])
+            compare(radio.Accessible.checked, true)
+        }
     }
 }

@@ -31,7 +31,8 @@ private slots:
 
     void savedRecordReadsBackAsText();
     void renameKeepsNumberedRecordAndAddsNamedOne();
-    void shortRecordsAreRefused();
+    void badChangesAreRefused_data();
+    void badChangesAreRefused();
     void withoutGunFileNothingIsCreated();
     void sensitivityAndGunChoiceFollowCurrentProfile();
 
@@ -89,13 +90,35 @@ void TestGunLibrary::renameKeepsNumberedRecordAndAddsNamedOne()
     QCOMPARE(m_guns->getGunDataKey(), keysBefore);
 }
 
-void TestGunLibrary::shortRecordsAreRefused()
+void TestGunLibrary::badChangesAreRefused_data()
 {
+    QTest::addColumn<QVariant>("type");
+    QTest::addColumn<QVariantList>("arguments");
+    const auto renameTo = [](const QString &name, const QString &old) {
+        return QVariantList{name} + kRecord.mid(1) + QVariantList{old};
+    };
+    QTest::newRow("rename without old name") << QVariant(1) << kRecord;
+    QTest::newRow("remove without name") << QVariant(0) << QVariantList();
+    QTest::newRow("unknown type") << QVariant(2) << renameTo("new", "old");
+    QTest::newRow("type not a number") << QVariant("remove") << QVariantList{"Vector"};
+    QTest::newRow("remove empty name: the whole group") << QVariant(0) << QVariantList{""};
+    QTest::newRow("remove numbered record") << QVariant(0) << QVariantList{"2"};
+    QTest::newRow("rename onto numbered record") << QVariant(1) << renameTo("5", "Vector");
+    QTest::newRow("rename from numbered record") << QVariant(1) << renameTo("Vector", "0");
+    QTest::newRow("slash") << QVariant(1) << renameTo("a/b", "Vector");
+    QTest::newRow("backslash") << QVariant(1) << renameTo("a\\b", "Vector");
+}
+
+void TestGunLibrary::badChangesAreRefused()
+{
+    QFETCH(QVariant, type);
+    QFETCH(QVariantList, arguments);
+    // A numbered and a named record that a wrong change would touch.
+    QVERIFY(m_guns->mouseSaveGundata(2, kRecord));
+    QVERIFY(m_guns->modifyGundata(1, kRecord + QVariantList{QStringLiteral("none")}));
     const QByteArray before = readBytes(StorePath::kGunData);
     QVERIFY(!m_guns->mouseSaveGundata(0, kRecord.mid(0, 5)));
-    QVERIFY(!m_guns->modifyGundata(1, kRecord));   // no old name
-    QVERIFY(!m_guns->modifyGundata(0, {}));
-    QVERIFY(!m_guns->modifyGundata(2, kRecord + QVariantList{QStringLiteral("old")}));
+    QVERIFY(!m_guns->modifyGundata(type, arguments));
     QCOMPARE(readBytes(StorePath::kGunData), before);
 }
 

@@ -6,7 +6,9 @@
 #include "settingsstore.h"
 #include "storepaths.h"
 
+#include <QDir>
 #include <QFile>
+#include <unistd.h>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -42,6 +44,17 @@ QVariantList macroButton(int slot)
     return {SettingKey::kMacroKind, 0, slot, 0};
 }
 
+// What a program started now would read: a fresh copy of the file, out of
+// reach of the open stores and their cache.
+QVariant onDisk(const QString &file, const QString &key)
+{
+    static int copies = 0;
+    const QString copy = file + QStringLiteral(".disk%1").arg(++copies);
+    if (!QFile::copy(file, copy))
+        return QStringLiteral("(no file)");
+    return QSettings(copy, QSettings::IniFormat).value(key);
+}
+
 } // namespace
 
 class TestMacroLibrary : public QObject
@@ -63,6 +76,10 @@ private slots:
     void acceptsOrdinaryMacroNames();
     void renameReachesProfilesZeroToFiveOnly();
     void renameOntoExistingMacroChangesNothing();
+    void failedRenameRollsBack();
+    void caseOnlyRenameOfTheSameFile();
+    void writeAfterFormatErrorSucceeds();
+    void exportOntoOwnFilesIsRefused();
     void deleteRestoresFactoryButtonsInProfilesZeroToFive();
     void exportsByteForByte();
     void importsByteForByte();
@@ -231,6 +248,7 @@ void TestMacroLibrary::renameReachesProfilesZeroToFiveOnly()
         m_store->profileSettings(profile)->setValue(SettingKey::macroKeyKey(5), QStringLiteral("keep"));
     }
     QVERIFY(m_macros->modifyMacroNameUpdateProfile(kMacro, QStringLiteral("宏一")));
+    QCOMPARE(onDisk(StorePath::profileFile(5), SettingKey::macroKeyKey(4)).toString(), QStringLiteral("宏一"));
     QVERIFY(!QFile::exists(StorePath::macroFile(kMacro)));
     QVERIFY(QFile::exists(StorePath::macroFile(QStringLiteral("宏一"))));
     for (int profile = 0; profile < SettingsStore::kProfileCount; ++profile) {
@@ -251,6 +269,58 @@ void TestMacroLibrary::renameOntoExistingMacroChangesNothing()
     QVERIFY(QFile::exists(StorePath::macroFile(kMacro)));
 }
 
+void TestMacroLibrary::failedRenameRollsBack()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    m_store->profileSettings(0)->setValue(SettingKey::macroKeyKey(4), kMacro);
+    // A dangling link is no file, yet takes the name: the rename itself fails.
+    const QString target = StorePath::macroFile(QStringLiteral("Macro_1"));
+    QVERIFY(QFile::link(m_sandbox->path() + QStringLiteral("/missing/folder"), target));
+    QVERIFY(!m_macros->modifyMacroNameUpdateProfile(kMacro, QStringLiteral("Macro_1")));
+    QCOMPARE(m_store->profileSettings(0)->value(SettingKey::macroKeyKey(4)).toString(), kMacro);
+    QCOMPARE(onDisk(StorePath::profileFile(0), SettingKey::macroKeyKey(4)).toString(), kMacro);
+    QVERIFY(QFile::exists(StorePath::macroFile(kMacro)));
+}
+
+void TestMacroLibrary::caseOnlyRenameOfTheSameFile()
+{
+    // Two names of one file, as a file system that ignores case shows them.
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    const QString upper = kMacro.toUpper();
+    QVERIFY(::link(qPrintable(StorePath::macroFile(kMacro)), qPrintable(StorePath::macroFile(upper))) == 0);
+    m_store->profileSettings(1)->setValue(SettingKey::macroKeyKey(2), kMacro);
+    QVERIFY(m_macros->modifyMacroNameUpdateProfile(kMacro, upper));
+    QCOMPARE(m_store->profileSettings(1)->value(SettingKey::macroKeyKey(2)).toString(), upper);
+    QVERIFY(QFile::exists(StorePath::macroFile(upper)));
+    // A different file of the other case still blocks the rename.
+    QVERIFY(m_macros->createMacroIni(QStringLiteral("b"), 0));
+    QVERIFY(m_macros->createMacroIni(QStringLiteral("B"), 0));
+    QVERIFY(!m_macros->modifyMacroNameUpdateProfile(QStringLiteral("b"), QStringLiteral("B")));
+}
+
+void TestMacroLibrary::writeAfterFormatErrorSucceeds()
+{
+    writeBytes(StorePath::macroFile(kMacro), "[config]\ntotal=0\n[broken\n");
+    QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A"}, 1));
+    QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList({"1,A", "1"}));
+}
+
+void TestMacroLibrary::exportOntoOwnFilesIsRefused()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    QVERIFY(m_macros->createMacroIni(QStringLiteral("Macro_1"), 0));
+    const QByteArray macroBefore = readBytes(StorePath::macroFile(QStringLiteral("Macro_1")));
+    m_chooser.answer = QDir::current().absoluteFilePath(StorePath::macroFile(QStringLiteral("Macro_1")));
+    QVERIFY(!m_macros->saveMacroFile(kMacro));
+    QCOMPARE(readBytes(StorePath::macroFile(QStringLiteral("Macro_1"))), macroBefore);
+
+    const QByteArray profileBefore = readBytes(StorePath::profileFile(1));
+    m_store->profileSettings(0)->setValue(QStringLiteral("mouse/dpi"), 1234);
+    m_chooser.answer = StorePath::profileFile(1);
+    QVERIFY(!m_store->saveProfile(0));
+    QCOMPARE(readBytes(StorePath::profileFile(1)), profileBefore);
+}
+
 void TestMacroLibrary::deleteRestoresFactoryButtonsInProfilesZeroToFive()
 {
     const QString other = QStringLiteral("Macro_1");
@@ -262,8 +332,14 @@ void TestMacroLibrary::deleteRestoresFactoryButtonsInProfilesZeroToFive()
         store.setValue(SettingKey::macroKeyKey(9), other);
     }
     m_store->profileSettings(1)->remove(SettingKey::keyMatrixKey(5));
+    // A button the factory profile has no entry for loses its entry.
+    m_store->defaultSettings().remove(SettingKey::keyMatrixKey(11));
+    m_store->profileSettings(4)->setValue(SettingKey::keyMatrixKey(11), macroButton(3));
 
     m_macros->deleteMacroUpdateProfile(kMacro);
+    QVERIFY(!m_store->profileSettings(4)->contains(SettingKey::keyMatrixKey(11)));
+    QCOMPARE(onDisk(StorePath::profileFile(2), SettingKey::keyMatrixKey(3)).toStringList().join(','),
+             m_store->defaultSettings().value(SettingKey::keyMatrixKey(3)).toStringList().join(','));
 
     const QVariant factory = m_store->defaultSettings().value(SettingKey::keyMatrixKey(3));
     QVERIFY(factory.isValid());

@@ -59,6 +59,8 @@ private slots:
     void failedImportKeepsOldProfile_data();
     void failedImportKeepsOldProfile();
     void replacementAlwaysLooksNewer();
+    void coarseTimestampsStillMoveOn_data();
+    void coarseTimestampsStillMoveOn();
     void resetApconfigWithoutFactoryCopyKeepsFile();
 
 private:
@@ -299,6 +301,28 @@ void TestSettingsStore::replacementAlwaysLooksNewer()
     const QDateTime previous = QFileInfo(target).lastModified();
     QVERIFY(replaceWithCopy(source, target));
     QVERIFY(QFileInfo(target).lastModified() > previous);
+}
+
+void TestSettingsStore::coarseTimestampsStillMoveOn_data()
+{
+    QTest::addColumn<int>("tickMs");
+    QTest::newRow("exFAT 10 ms") << 10;
+    QTest::newRow("FAT 2 s") << 2000;
+}
+
+void TestSettingsStore::coarseTimestampsStillMoveOn()
+{
+    // A file system that rounds every time it stores down to its tick.
+    QFETCH(int, tickMs);
+    const QDateTime previous = QDateTime::fromMSecsSinceEpoch(1700000000000LL);
+    QDateTime stored = previous;
+    const auto read = [&stored] { return stored; };
+    const auto write = [&stored, tickMs](const QDateTime &time) {
+        stored = QDateTime::fromMSecsSinceEpoch(time.toMSecsSinceEpoch() / tickMs * tickMs);
+        return true;
+    };
+    QVERIFY(stepModificationTimePast(previous, read, write));
+    QVERIFY(stored > previous);
 }
 
 void TestSettingsStore::resetApconfigWithoutFactoryCopyKeepsFile()

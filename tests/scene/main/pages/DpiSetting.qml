@@ -5,6 +5,7 @@ Rectangle {
     property int currentDPI: 0
     property bool isSave: false
     property bool isColorful: false
+    property int dpiCount: 4
     property var dpiSettingLang: []
     property QtObject dpiSegment: QtObject {
         function closeMenu() { callLog.add("dpiSegment", "closeMenu", arguments) }

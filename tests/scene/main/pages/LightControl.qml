@@ -5,6 +5,7 @@ Rectangle {
     property bool isSave: false
     property bool isColorful: false
     property bool is55328: false
+    property int dpiCount: 4
     property var lightControlLang: []
     property QtObject lightModel: QtObject {
         function closeMenu() { callLog.add("lightModel", "closeMenu", arguments) }

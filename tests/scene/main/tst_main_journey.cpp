@@ -1,0 +1,149 @@
+// The real window over an emulated mouse: clicks at window coordinates on
+// the main screen reach the device and the profile files.
+#include "app/myqquickview.h"
+#include "app/scenesetup.h"
+#include "app/widget.h"
+#include "detectionrig.h"
+
+#include <QQuickItem>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+// Places on the window (pixels), from the layout of the main screen: the
+// left column starts at (24, 88); the button list is 254 high for eight
+// buttons, the Editor box 100 with gun functions; the report-rate box is
+// 42 high with its 120-wide list 8 from its right edge.
+const QPoint RateHead(188, 479);
+QPoint rateRow(int row) { return {188, 491 + 24 * row + 12}; }
+const QPoint ResetButton(888, 620);
+const QPoint ConfigButton(808, 620);
+const QPoint ResetOk(678, 349);   // the centred 427 x 102 confirmation
+
+class TestMainJourney : public QObject
+{
+    Q_OBJECT
+
+    DetectionRig rig;
+    std::unique_ptr<Widget> window;
+    EmulatedMouse* mouse = nullptr;
+
+    QQuickItem* root() { return window->view()->rootObject(); }
+    QQuickItem* part(const char* name) { return root()->findChild<QQuickItem*>(QString::fromLatin1(name)); }
+    // `delay` keeps a click apart from an earlier one at the same place,
+    // which QTest would otherwise make a double click.
+    void click(QPoint at, int delay = -1)
+    {
+        QTest::mouseClick(window->view(), Qt::LeftButton, {}, at, delay);
+    }
+    QVariant stored(const QString& file, const char* key)
+    {
+        return QSettings(QStringLiteral("modules/setting/") + file, QSettings::IniFormat).value(QString::fromLatin1(key));
+    }
+    quint8 deviceRate() { return mouse->state().reportRate[mouse->state().currentProfile]; }
+
+    // A fresh window, connected to the emulated mouse, started and unlocked.
+    void openWindow()
+    {
+        window.reset();
+        window = std::make_unique<Widget>();
+        window->device().setBackend(&rig.backend);
+        window->device().setClock(&rig.clock);
+        window->show();
+        window->checkDevice();
+        QTRY_VERIFY(root()->property("isPownOn").toBool());
+        // the start-up lock ends and the regions replace the start-up picture
+        QTRY_VERIFY_WITH_TIMEOUT(window->view()->isEnabled() && part("leftColumn")->isVisible(), 3000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(rig.sandbox.isValid());
+        prepareScene();
+        mouse = rig.addMouse();
+        rig.configure({ListedDevice{}});
+        openWindow();
+        QCOMPARE(stored(QStringLiteral("apConfig.bin"), "mouse/profileNo").toInt(), 0);
+    }
+
+    void reportRateChosenInTheBoxReachesTheMouse()
+    {
+        click(RateHead);
+        QTest::qWait(300);   // the list unfolds
+        click(rateRow(0));   // "125Hz"
+        QTRY_COMPARE(int(deviceRate()), 8);
+        QCOMPARE(stored(QStringLiteral("p1.bin"), "mouse/reportRate").toInt(), 0);
+        QCOMPARE(part("reportRateList")->property("textValue").toString(), QStringLiteral("125Hz"));
+        QVERIFY(mouse->protocolErrors().isEmpty());
+    }
+
+    void configOpensTheProfileDialogOverTheMask()
+    {
+        click(ConfigButton);
+        QVERIFY(part("profile")->isVisible());
+        QVERIFY(part("mask")->isVisible());
+        part("profile")->setVisible(false);
+        QVERIFY(!part("mask")->isVisible());
+    }
+
+    void factoryResetRestoresProfileAndMouse()
+    {
+        QSettings(QStringLiteral("modules/setting/p1.bin"), QSettings::IniFormat)
+            .setValue(QStringLiteral("mouse/reportRate"), 3);
+        const QVariant factoryRow = stored(QStringLiteral("pD.bin"), "mouse/reportRate");
+        QCOMPARE(factoryRow.toInt(), 2);
+        const int blocksBefore = int(mouse->sentBlocks().size());
+
+        click(ResetButton);
+        QVERIFY(part("resetConfirm")->isVisible());
+        click(ResetOk);
+        QVERIFY(!part("resetConfirm")->isVisible());
+        QTRY_VERIFY(window->view()->isEnabled());
+
+        QCOMPARE(stored(QStringLiteral("p1.bin"), "mouse/reportRate"), factoryRow);
+        QCOMPARE(int(deviceRate()), 2);                              // 500Hz: 2 ms
+        QCOMPARE(int(mouse->state().currentDpi[mouse->state().currentProfile]), 2);
+        QCOMPARE(int(mouse->state().currentKeyMatrix), 0);          // matrix 1, counted from 0
+        QCOMPARE(part("reportRateList")->property("textValue").toString(), QStringLiteral("500Hz"));
+        QVERIFY(int(mouse->sentBlocks().size()) > blocksBefore);
+        QVERIFY(mouse->protocolErrors().isEmpty());
+    }
+
+    // With K7_SCREENSHOT_DIR set: the window after start-up, and with the
+    // reset confirmation open, in each shipped language.
+    void screenshots_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("English");
+        QTest::newRow("Chinese") << QStringLiteral("ChineseSimplified");
+    }
+    void screenshots()
+    {
+        QFETCH(QString, language);
+        const QString folder = qEnvironmentVariable("K7_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("K7_SCREENSHOT_DIR is not set");
+        QSettings(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat)
+            .setValue(QStringLiteral("common/language"), language);
+        openWindow();
+        QTest::qWait(300);
+        QVERIFY(window->grab().save(folder + QStringLiteral("/main-%1.png").arg(language)));
+        click(ResetButton, 600);
+        QVERIFY(part("resetConfirm")->isVisible());
+        QTest::qWait(100);
+        QVERIFY(window->grab().save(folder + QStringLiteral("/reset-%1.png").arg(language)));
+        QMetaObject::invokeMethod(part("resetConfirm"), "close");
+    }
+
+    void cleanupTestCase()
+    {
+        window.reset();
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(TestMainJourney)
+#include "tst_main_journey.moc"
