@@ -83,14 +83,14 @@ needed=$(objdump -p "$prefix/bin/k7config" "$prefix/bin/k7ctl" | awk '$1 == "NEE
 # merged /usr may be the /lib or the /usr/lib form of the file.
 candidates=()
 for lib in $needed; do
-    path=$(ldconfig -p | awk -v l="$lib" '$1 == l && /x86-64/ {print $NF; exit}')
+    path=$(ldconfig -p | awk -v l="$lib" '!found && $1 == l && /x86-64/ {print $NF; found = 1}')
     [[ -n $path ]] || fail "$lib is not found"
     real=$(readlink -f "$path")
     candidates+=("$path" "$real" "${real#/usr}")
 done
 owned=$(dpkg -S "${candidates[@]}" 2>/dev/null | sed 's/:[^ ]*: / /' | sort -u) || true
 for lib in $needed; do
-    owner=$(awk -v l="$lib" '{n = split($2, p, "/")} p[n] == l || index(p[n], l ".") == 1 {print $1; exit}' <<<"$owned")
+    owner=$(awk -v l="$lib" '{n = split($2, p, "/")} !found && (p[n] == l || index(p[n], l ".") == 1) {print $1; found = 1}' <<<"$owned")
     [[ -n $owner ]] || fail "no package owns $lib"
     grep -Fqx "$owner" <<<"$declared" || fail "$lib comes from $owner, which the package does not declare"
 done
