@@ -4,12 +4,18 @@
 #include "inputcallbacks.h"
 #include "inputhook.h"
 #include "myqquickview.h"
+#include "permissioncheck.h"
+#include "trayfallback.h"
+#include "verbose.h"
 #include "qtsinglecoreapplication.h"
 #include "scenesetup.h"
 #include "sessionend.h"
 #include "widget.h"
 
+#include "store/datalocation.h"
+
 #include <QDir>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcWidget)
@@ -26,15 +32,18 @@ QString executableFolder(const QString& applicationFilePath)
 int runApplication(int argc, char** argv, const StartupHooks& hooks)
 {
     QtSingleCoreApplication app(argc, argv);
+    applyVerboseOption(QCoreApplication::arguments());
     if (app.isRunning()) {
         app.sendMessage(QString(), 5000);
         return 1;
     }
     // The tray lives on when the window hides; only "Quit" ends the run.
     app.setQuitOnLastWindowClosed(false);
+    // The launcher entry: task bars and notices show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.k7config.k7config"));
 
-    const QString folder = executableFolder(QCoreApplication::applicationFilePath());
-    QDir::setCurrent(folder);
+    const QString programFolder = executableFolder(QCoreApplication::applicationFilePath());
+    enterDataFolder(programFolder);
     qCDebug(lcWidget) << "working directory:" << QDir::currentPath();
 
     prepareScene();
@@ -42,6 +51,9 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     if (hooks.widgetCreated)
         hooks.widgetCreated(window);
     reportFirstFrame(window.view());
+    // A mouse that is there but out of reach is named, with the fix.
+    new PermissionCheck(window, programFolder);
+    attachTrayFallback(window);
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, &window, &Widget::receiveMessage);
 
     // Key and button events from anywhere on the desktop reach the scene

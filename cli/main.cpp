@@ -5,6 +5,7 @@
 #include "device/pacingclock.h"
 #include "sim/simbackend.h"
 #include "sim/virtualclock.h"
+#include "store/datalocation.h"
 #include "store/keycatalogue.h"
 #include "store/storepaths.h"
 
@@ -58,10 +59,10 @@ int main(int argc, char* argv[])
     }
 
     // File names on the command line mean the folder the tool was started
-    // in; the settings live in ./modules/ beside the executable.
+    // in; the settings are the window's own (see enterDataFolder).
     Environment environment;
     environment.userFolder = QDir::currentPath();
-    QDir::setCurrent(folder);
+    enterDataFolder(folder);
 
     VirtualClock demoClock;
     SimBackend demoBackend(&demoClock);

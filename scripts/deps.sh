@@ -11,7 +11,7 @@ packages=(build-essential cmake ninja-build pkg-config
           fonts-wqy-microhei)
 if [[ "${1:-}" == "test" ]]; then
     packages+=(qml6-module-qttest xvfb xauth xdotool x11-utils g++-mingw-w64-x86-64
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev desktop-file-utils appstream dbus-daemon)
 fi
 
 missing=()

@@ -3,6 +3,7 @@
 #include "virtualclock.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QMutexLocker>
 #include <QRegularExpression>
 
@@ -89,7 +90,7 @@ QList<HidDeviceInfo> SimBackend::enumerate(quint16 vendorId, quint16 productId)
         int number = 0;
         for (const auto& [which, usage] : interfaces) {
             if (usage.present)
-                result.append({pathOf(int(i), which), config.vendorId, config.productId,
+                result.append({enumeratedPath(int(i), which), config.vendorId, config.productId,
                                usage.usagePage, usage.usage, number});
             ++number;
         }
@@ -97,10 +98,35 @@ QList<HidDeviceInfo> SimBackend::enumerate(quint16 vendorId, quint16 productId)
     return result;
 }
 
+void SimBackend::setNodePath(int index, Interface which, const QString& file)
+{
+    QMutexLocker lock(&m_mutex);
+    m_nodes[{index, which}] = file;
+}
+
+QString SimBackend::enumeratedPath(int index, Interface which) const
+{
+    const auto node = m_nodes.find({index, which});
+    return node != m_nodes.end() ? node->second : pathOf(index, which);
+}
+
 HidHandle* SimBackend::openPath(const char* path)
 {
     static const QRegularExpression pattern(QStringLiteral("^sim:(\\d+):(command|notify)$"));
-    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(path ? path : ""));
+    QString opened = QString::fromLatin1(path ? path : "");
+    {
+        QMutexLocker lock(&m_mutex);
+        for (const auto& [interface, file] : m_nodes) {
+            if (file != opened)
+                continue;
+            QFile node(file);
+            if (!node.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+                return nullptr;
+            opened = pathOf(interface.first, interface.second);
+            break;
+        }
+    }
+    const QRegularExpressionMatch match = pattern.match(opened);
     if (!match.hasMatch())
         return nullptr;
     EmulatedMouse* target = mouse(match.captured(1).toInt());

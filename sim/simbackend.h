@@ -10,6 +10,7 @@
 #include <memory>
 #include <unordered_map>
 #include <vector>
+#include <map>
 
 class VirtualClock;
 
@@ -28,6 +29,10 @@ public:
     EmulatedMouse* mouse(int index) const;
     static QString commandPath(int index);
     static QString notificationPath(int index);
+    // Makes an interface of mouse `index` look like a hidraw node: it is
+    // enumerated under `file`, and opening it opens that file for reading
+    // and writing first, so the file's permissions decide, as a node's do.
+    void setNodePath(int index, EmulatedMouse::Interface which, const QString& file);
     int liveHandles() const;
     // Virtual mode: how long (real time) a notification read waits when
     // nothing is queued; virtual time does not move meanwhile.
@@ -61,6 +66,9 @@ private:
     int onCommandInterface(HidHandle* handle, Call call);
 
     VirtualClock* const m_clock;
+    // Node files standing in for interfaces: (mouse index, interface) -> file.
+    std::map<std::pair<int, EmulatedMouse::Interface>, QString> m_nodes;
+    QString enumeratedPath(int index, EmulatedMouse::Interface which) const;
     mutable QMutex m_mutex;
     std::vector<std::unique_ptr<EmulatedMouse>> m_mice;
     std::unordered_map<HidHandle*, OpenInterface> m_open;

@@ -18,11 +18,12 @@ qtflags="-isystem $qt -isystem $qt/QtCore -isystem $qt/QtGui -isystem $qt/QtWidg
 status=0
 
 # Qt-free by design: compiled without Qt's include path, so any Qt use fails.
-for file in app/inputhook_win.cpp app/winmessages_win.cpp control/pointersettings_win.cpp; do
+for file in app/inputhook_win.cpp app/winmessages_win.cpp app/nodeaccess_win.cpp control/pointersettings_win.cpp; do
     $compiler $flags "$src/$file" || { echo "FAILED: $file"; status=1; }
 done
 # The Qt glue of the Windows build.
-for file in app/copydatafilter_win.cpp app/widget_win.cpp app/devicechangewatcher_win.cpp app/sessionend_win.cpp; do
+for file in app/copydatafilter_win.cpp app/widget_win.cpp app/devicechangewatcher_win.cpp app/sessionend_win.cpp \
+            app/trayfallback_win.cpp; do
     $compiler $flags $qtflags "$src/$file" || { echo "FAILED: $file"; status=1; }
 done
 

@@ -1,0 +1,5 @@
+#include "trayfallback.h"
+
+void attachTrayFallback(Widget&)
+{
+}
