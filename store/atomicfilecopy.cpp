@@ -18,17 +18,25 @@ std::optional<QByteArray> readBounded(const QString &source)
         qCWarning(lcStore) << "cannot read" << source << in.errorString();
         return std::nullopt;
     }
-    // read() rather than size(): a device or pipe reports size 0.
-    QByteArray content = in.read(kMaxCopiedFileBytes + 1);
-    if (content.size() > kMaxCopiedFileBytes) {
-        qCWarning(lcStore) << "refusing" << source << "larger than" << kMaxCopiedFileBytes << "bytes";
-        return std::nullopt;
+    // Read in pieces rather than trusting size(), which is 0 for a device or
+    // pipe; and not as one read of the bound, which would claim a megabyte
+    // for every few hundred bytes copied.
+    QByteArray content;
+    char piece[16 * 1024];
+    for (;;) {
+        const qint64 count = in.read(piece, sizeof piece);
+        if (count < 0) {
+            qCWarning(lcStore) << "cannot read" << source << in.errorString();
+            return std::nullopt;
+        }
+        if (count == 0)
+            return content;
+        content.append(piece, count);
+        if (content.size() > kMaxCopiedFileBytes) {
+            qCWarning(lcStore) << "refusing" << source << "larger than" << kMaxCopiedFileBytes << "bytes";
+            return std::nullopt;
+        }
     }
-    if (in.error() != QFileDevice::NoError) {
-        qCWarning(lcStore) << "cannot read" << source << in.errorString();
-        return std::nullopt;
-    }
-    return content;
 }
 
 bool writeAtomically(const QString &target, const QByteArray &content)

@@ -58,6 +58,7 @@ private slots:
     void exportsProfileByteForByte();
     void failedImportKeepsOldProfile_data();
     void failedImportKeepsOldProfile();
+    void copyAtTheSizeBoundIsWhole();
     void replacementAlwaysLooksNewer();
     void coarseTimestampsStillMoveOn_data();
     void coarseTimestampsStillMoveOn();
@@ -285,6 +286,18 @@ void TestSettingsStore::failedImportKeepsOldProfile()
     QVERIFY(profileBytes(4).contains("marker=kept"));
     QCOMPARE(store.getData(kMarkerKey, false).toString(), QStringLiteral("kept"));
     QCOMPARE(store.getData(SettingKey::kDpiCount, false), store.getData(SettingKey::kDpiCount, true));
+}
+
+void TestSettingsStore::copyAtTheSizeBoundIsWhole()
+{
+    // Large enough to be read in many pieces; no two pieces alike, so a
+    // piece lost, doubled or reordered shows.
+    QByteArray content(kMaxCopiedFileBytes, '\0');
+    for (qsizetype i = 0; i < content.size(); ++i)
+        content[i] = char((i * 7 + i / 4096) & 0xff);
+    writeBytes(QStringLiteral("bound.pf"), content);
+    QVERIFY(replaceWithCopy(QStringLiteral("bound.pf"), QStringLiteral("copied.pf")));
+    QVERIFY(readBytes(QStringLiteral("copied.pf")) == content);
 }
 
 void TestSettingsStore::replacementAlwaysLooksNewer()
