@@ -26,6 +26,11 @@ Item {
         // the address the host view loads
         source: "qrc:modules/qml/main.qml"
     }
+    Loader {
+        id: mainScreen
+        active: false
+        source: "qrc:modules/qml/screen/MainScreen.qml"
+    }
 
     Component {
         id: pictureOf
@@ -73,10 +78,12 @@ Item {
         }
 
         function test_sceneLoadsWithItsImports() {
-            scene.active = true
-            compare(scene.status, Loader.Ready)
-            compare(scene.item.width, 1024)
-            scene.active = false
+            for (var loader of [scene, mainScreen]) {
+                loader.active = true
+                compare(loader.status, Loader.Ready, loader.source)
+                compare(loader.item.width, 1024)
+                loader.active = false
+            }
         }
 
         function test_environment() {

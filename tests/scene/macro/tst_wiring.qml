@@ -24,7 +24,7 @@ Item {
 
         property var scene: null
         property var editor: null
-        readonly property var sceneComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
+        readonly property var sceneComponent: Qt.createComponent("qrc:/modules/qml/screen/MainScreen.qml")
 
         function init() {
             callLog.clear()

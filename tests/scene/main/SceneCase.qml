@@ -1,15 +1,16 @@
 import QtQuick
 import QtTest
 
-// A test case with the main screen loaded over recording doubles. start()
-// seeds the settings, builds the scene, runs the first initUI and lifts
-// the start-up lock, then clears the call log.
+// A test case with the main screen loaded over recording doubles. seed()
+// fills the doubles' settings; build() also builds the screen; start() also
+// runs the first initUI and lifts the start-up lock, then clears the call
+// log.
 TestCase {
     id: sceneCase
 
     property Item host
     property var scene: null
-    readonly property var sceneComponent: Qt.createComponent("qrc:/mainscene/main.qml")
+    readonly property var sceneComponent: Qt.createComponent("qrc:/mainscene/screen/MainScreen.qml")
 
     when: windowShown
 
@@ -20,7 +21,7 @@ TestCase {
             "common/url": "https://example.org/help", "mouse/profileNo": "3"
         }
     }
-    function build(globals) {
+    function seed(globals) {
         callLog.clear()
         ui_View.reset()
         var seeded = defaultGlobals()
@@ -28,6 +29,9 @@ TestCase {
             seeded[key] = globals[key]
         ui_View.global = seeded
         ui_View.profile = { "mouse/reportRate": "2" }
+    }
+    function build(globals) {
+        seed(globals)
         verify(sceneComponent.status === Component.Ready, sceneComponent.errorString())
         scene = createTemporaryObject(sceneComponent, host)
         verify(scene !== null)
