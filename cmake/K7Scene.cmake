@@ -3,6 +3,7 @@
 #   qml/**/*.qml, qml/**/*.js  -> "qrc:/modules/qml/<path>"
 #   qml/img/<file>             -> "qrc:/modules/img/<file>"
 #   qml/img/<folder>/<file>    -> "qrc:/<folder>/modules/img/skin1/<folder>/<file>"
+#   qml/**/qmldir              -> beside its folder's files
 # Every .qml and .js is also compiled ahead of time by qmlcachegen, so the
 # engine loads byte code instead of parsing the sources at start-up. The
 # sources stay in the resources: directory imports list them.
@@ -31,8 +32,12 @@ function(k7_scene_sources out_var)
     list(SORT window_pictures)
     list(SORT skin_pictures)
 
+    # A folder's qmldir declares its singletons (and so lists every type).
+    file(GLOB_RECURSE module_files RELATIVE ${qml_dir} CONFIGURE_DEPENDS ${qml_dir}/qmldir)
+    list(SORT module_files)
+
     set(qrc "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/modules/qml\">\n")
-    foreach(rel ${code})
+    foreach(rel ${code} ${module_files})
         string(APPEND qrc "  <file alias=\"${rel}\">${qml_dir}/${rel}</file>\n")
     endforeach()
     string(APPEND qrc "</qresource>\n<qresource prefix=\"/modules/img\">\n")

@@ -101,14 +101,11 @@ Item {
         objectName: "startupPicture"
         anchors.centerIn: parent
         visible: !(window.mainScreen && window.mainScreen.visible)
-        source: theme.skinImage("index", "powerOn.png")
+        source: Theme.skinImage("index", "powerOn.png")
     }
     BusyIndicator {
         objectName: "startupBusy"
         anchors.centerIn: parent
         isBusy: !(window.mainScreen && window.mainScreen.visible)
-    }
-    Theme {
-        id: theme
     }
 }

@@ -19,7 +19,7 @@ Item {
         objectName: "dialogTitle"
         x: 16
         anchors.verticalCenter: parent.verticalCenter
-        font.pixelSize: theme.fontMiddleSize
+        font.pixelSize: Theme.fontMiddleSize
         text: bar.title
     }
     Row {
@@ -41,5 +41,4 @@ Item {
             onClicked: bar.closeClicked()
         }
     }
-    Theme { id: theme }
 }

@@ -1,13 +1,16 @@
+pragma Singleton
 import QtQuick
 
-// Colours, fonts and image paths of the scene. Every value comes from the
-// scene's root item (id "root") when it defines it, so a skin or page can
-// retune the whole set in one place; the literal beside each name is the
-// value used where there is no such root, e.g. when a control runs alone
-// in a test.
+// Colours, fonts and image paths of the scene, one object for the whole
+// scene rather than one per text or control (a dozen bindings each). The
+// values follow the scene root's constants of the same names once the root
+// registers itself (Theme.root = root); the literal beside each name is the
+// value used until then, e.g. when a control runs alone in a test.
 QtObject {
+    property var root: null
+
     function pick(name, fallback) {
-        if (typeof root === "undefined" || root === null)
+        if (!root)
             return fallback
         var value = root[name]
         return value === undefined ? fallback : value

@@ -2,8 +2,7 @@ import QtQuick
 
 // Text in the scene's font and colour.
 Text {
-    Theme { id: theme }
-    color: theme.fontColor
-    font.family: theme.fontFamily
-    font.pixelSize: theme.fontNormalSize
+    color: Theme.fontColor
+    font.family: Theme.fontFamily
+    font.pixelSize: Theme.fontNormalSize
 }

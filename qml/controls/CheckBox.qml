@@ -11,7 +11,7 @@ Item {
     property int index: -1
     property int gapValue: 8
     property color bgColor: "transparent"
-    property color borderColor: theme.colorGray2
+    property color borderColor: Theme.colorGray2
 
     signal btnClick(int index)
 
@@ -34,8 +34,6 @@ Item {
     Accessible.onPressAction: click()
     Keys.onSpacePressed: click()
 
-    Theme { id: theme }
-
     ThemedText {
         id: label
         anchors.verticalCenter: parent.verticalCenter
@@ -54,7 +52,7 @@ Item {
         Image {
             anchors.centerIn: parent
             visible: check.isSelect
-            source: theme.skinImage("index", "checkBtn.png")
+            source: Theme.skinImage("index", "checkBtn.png")
         }
     }
     MouseArea {

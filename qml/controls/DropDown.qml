@@ -8,8 +8,8 @@ Item {
 
     property bool isDrop: false
     property string textValue
-    property color borderColor: theme.colorGray1
-    property color bgColor: theme.colorGray0
+    property color borderColor: Theme.colorGray1
+    property color bgColor: Theme.colorGray0
     property int horizontalOffset: 0
     property DropBox unfolding
 
@@ -29,14 +29,12 @@ Item {
     // Unfolded parts hang below the head: keep them above later siblings.
     z: unfolding && unfolding.visible ? 10 : 0
 
-    Theme { id: theme }
-
     DropHead {
         id: head
         objectName: dropDown.objectName + "Head"
         width: parent.width
         color: dropDown.bgColor
-        border.color: head.activeFocus ? theme.colorOrange : dropDown.borderColor
+        border.color: head.activeFocus ? Theme.colorOrange : dropDown.borderColor
         text: dropDown.textValue
         horizontalOffset: dropDown.horizontalOffset
         isOpen: dropDown.isDrop

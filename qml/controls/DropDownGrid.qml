@@ -34,8 +34,6 @@ DropDown {
         function onDataChanged() { dropGrid.syncText() }
     }
 
-    Theme { id: theme }
-
     unfolding: box
 
     DropBox {
@@ -62,7 +60,7 @@ DropDown {
                     width: dropGrid.width
                     height: dropGrid.rowHeight
                     color: index === dropGrid.currentSelect || hover.containsMouse
-                           ? theme.colorOrange : "transparent"
+                           ? Theme.colorOrange : "transparent"
                     border.color: dropGrid.borderColor
                     Accessible.role: Accessible.ListItem
                     Accessible.name: model.textValue

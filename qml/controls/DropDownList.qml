@@ -39,8 +39,6 @@ DropDown {
         function onDataChanged() { dropList.syncText() }
     }
 
-    Theme { id: theme }
-
     unfolding: box
 
     DropBox {
@@ -76,7 +74,7 @@ DropDown {
                 width: rows.width
                 height: dropList.rowHeight
                 color: index === dropList.currentSelect || hover.containsMouse
-                       ? theme.colorOrange : dropList.bgColor
+                       ? Theme.colorOrange : dropList.bgColor
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.textValue
                 Accessible.selected: index === dropList.currentSelect
@@ -101,7 +99,7 @@ DropDown {
             anchors.right: parent.right
             width: dropList.scrollBarWidth
             height: box.openHeight
-            color: theme.colorGray1
+            color: Theme.colorGray1
 
             Rectangle {
                 id: scrollHandle
@@ -113,7 +111,7 @@ DropDown {
                 width: parent.width
                 height: parent.height * rows.visibleArea.heightRatio
                 radius: width / 2
-                color: theme.colorGray2
+                color: Theme.colorGray2
                 y: followList()
                 onYChanged: if (handleArea.pressed && span > 0)
                                 rows.contentY = y / span * (rows.contentHeight - rows.height)

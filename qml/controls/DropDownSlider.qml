@@ -7,7 +7,7 @@ DropDown {
     id: dropSlider
 
     property color sliderBgColor: bgColor
-    property color sliderbarBg: theme.colorGray1
+    property color sliderbarBg: Theme.colorGray1
     property alias sliderControl: slider
 
     signal valueChange(int index)
@@ -19,8 +19,6 @@ DropDown {
     function setValue(r) {
         slider.setRatioValue(r)
     }
-
-    Theme { id: theme }
 
     unfolding: box
 

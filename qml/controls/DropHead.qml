@@ -23,8 +23,6 @@ Rectangle {
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
 
-    Theme { id: theme }
-
     ThemedText {
         anchors.centerIn: parent
         anchors.horizontalCenterOffset: head.horizontalOffset
@@ -34,7 +32,7 @@ Rectangle {
         anchors.right: parent.right
         anchors.rightMargin: 6
         anchors.verticalCenter: parent.verticalCenter
-        source: theme.skinImage("index", head.isOpen ? "dropBtnU.png" : "dropBtn.png")
+        source: Theme.skinImage("index", head.isOpen ? "dropBtnU.png" : "dropBtn.png")
     }
     MouseArea {
         anchors.fill: parent

@@ -25,8 +25,6 @@ Item {
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
 
-    Theme { id: theme }
-
     function hoverName(f) {
         var dot = f.lastIndexOf(".")
         return f.substring(0, dot) + "H" + f.substring(dot)
@@ -34,7 +32,7 @@ Item {
 
     Image {
         id: picture
-        source: theme.skinImage(icon.folder, hasHoverPicture && (area.containsMouse || icon.activeFocus)
+        source: Theme.skinImage(icon.folder, hasHoverPicture && (area.containsMouse || icon.activeFocus)
                                 ? icon.hoverName(icon.file) : icon.file)
     }
     MouseArea {

@@ -10,7 +10,7 @@ Item {
     property bool isSelect: false
     property int index: -1
     property int gapValue: 16
-    property int fontSize: theme.fontNormalSize
+    property int fontSize: Theme.fontNormalSize
 
     signal btnClick(int index)
 
@@ -33,15 +33,13 @@ Item {
     Accessible.onPressAction: click()
     Keys.onSpacePressed: click()
 
-    Theme { id: theme }
-
     Rectangle {
         id: disc
         anchors.verticalCenter: parent.verticalCenter
         width: radio.discSize
         height: radio.discSize
         radius: width / 2
-        color: theme.colorGray3
+        color: Theme.colorGray3
 
         Rectangle {
             anchors.centerIn: parent
@@ -49,7 +47,7 @@ Item {
             width: radio.dotSize
             height: radio.dotSize
             radius: width / 2
-            color: theme.colorOrange
+            color: Theme.colorOrange
         }
     }
     ThemedText {

@@ -36,9 +36,7 @@ Rectangle {
 
     width: 48
     height: 20
-    color: theme.colorBlue
-
-    Theme { id: theme }
+    color: Theme.colorBlue
 
     TextInput {
         id: input
@@ -53,10 +51,10 @@ Rectangle {
         Accessible.role: Accessible.EditableText
         Accessible.name: field.accessibleName
         Accessible.description: text
-        color: theme.fontColor
-        selectionColor: theme.colorOrange
-        font.family: theme.fontFamily
-        font.pixelSize: theme.fontNormalSize
+        color: Theme.fontColor
+        selectionColor: Theme.colorOrange
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
         validator: IntValidator {
             bottom: field.minValue
             top: field.maxValue

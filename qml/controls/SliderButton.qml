@@ -10,8 +10,8 @@ Item {
     property int segment: 10
     property int segmentValue: 0
     property bool isScale: false
-    property color colorS: theme.colorOrange
-    property color trackColor: theme.colorGray1
+    property color colorS: Theme.colorOrange
+    property color trackColor: Theme.colorGray1
     // What screen readers call the slider; the page sets it (e.g. its label).
     property string accessibleName
 
@@ -72,8 +72,6 @@ Item {
     width: 160
     height: knobSize
 
-    Theme { id: theme }
-
     Rectangle {
         id: track
         width: parent.width
@@ -113,7 +111,7 @@ Item {
         width: slider.knobSize
         height: slider.knobSize
         anchors.verticalCenter: parent.verticalCenter
-        source: theme.skinImage("index", "slide.png")
+        source: Theme.skinImage("index", "slide.png")
 
         MouseArea {
             // Where the knob was gripped, so it does not jump under the pointer.

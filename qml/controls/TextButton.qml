@@ -8,8 +8,8 @@ Rectangle {
     id: button
 
     property string textValue
-    property color bgColor: theme.colorBlue
-    property color hoverColor: theme.colorOrange
+    property color bgColor: Theme.colorBlue
+    property color hoverColor: Theme.colorOrange
 
     signal clicked()
 
@@ -24,8 +24,6 @@ Rectangle {
     Keys.onSpacePressed: clicked()
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
-
-    Theme { id: theme }
 
     ThemedText {
         anchors.centerIn: parent

@@ -96,27 +96,25 @@ Rectangle {
 
     width: 232
     height: 256
-    color: theme.colorBlack
-    border.color: theme.colorGray1
+    color: Theme.colorBlack
+    border.color: Theme.colorGray1
 
     Component.onCompleted: {
         fillStageRows()
         segmentList.currentSelect = currentDpiCount - 1
     }
 
-    Theme { id: theme }
-
     Image {
         id: icon
         x: 10
         y: 10
-        source: theme.skinImage("dpiSetting", "dpiIcon.png")
+        source: Theme.skinImage("dpiSetting", "dpiIcon.png")
     }
     ThemedText {
         anchors.left: icon.right
         anchors.leftMargin: 6
         anchors.verticalCenter: icon.verticalCenter
-        font.pixelSize: theme.fontMiddleSize
+        font.pixelSize: Theme.fontMiddleSize
         text: panel.dpiSettingLang[0] || ""
     }
 
@@ -144,7 +142,7 @@ Rectangle {
                     y: (parent.height - height) / 2
                     // Lying on its side, the lowest DPI at the bottom.
                     rotation: -90
-                    colorS: index === panel.currentDPI ? theme.colorOrange : theme.colorBlue
+                    colorS: index === panel.currentDPI ? Theme.colorOrange : Theme.colorBlue
                     Accessible.role: Accessible.Slider
                     Accessible.name: "DPI " + (index + 1)
                     Accessible.description: String(panel.dpiValueArray[index])
@@ -169,7 +167,7 @@ Rectangle {
                 width: 24
                 visible: index < panel.currentDpiCount
                 horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: theme.fontMinSize
+                font.pixelSize: Theme.fontMinSize
                 text: panel.dpiValueArray[index]
             }
         }

@@ -169,13 +169,11 @@ Rectangle {
     width: 640
     height: 448
     visible: false
-    color: theme.colorGray0
-    border.color: theme.colorGray1
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
     radius: 4
 
     onGunControlLangChanged: labelSlots()
-
-    Theme { id: theme }
 
     ListModel {
         id: slotModel
@@ -209,8 +207,8 @@ Rectangle {
         y: 76
         width: 248
         height: 342
-        color: theme.colorBlack
-        border.color: theme.colorGray1
+        color: Theme.colorBlack
+        border.color: Theme.colorGray1
 
         ListView {
             id: gunList
@@ -225,7 +223,7 @@ Rectangle {
                 objectName: "gunRow" + index
                 width: gunList.width
                 height: 58
-                color: index === gunControl.currentGun || rowHover.containsMouse ? theme.colorOrange : theme.colorBlack
+                color: index === gunControl.currentGun || rowHover.containsMouse ? Theme.colorOrange : Theme.colorBlack
 
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.name
@@ -236,7 +234,7 @@ Rectangle {
                     anchors.right: parent.right
                     anchors.rightMargin: 8
                     y: 2
-                    source: theme.skinImage("gun", model.picture)
+                    source: Theme.skinImage("gun", model.picture)
                 }
                 ThemedText {
                     x: 8
@@ -285,7 +283,7 @@ Rectangle {
         y: 112
         width: 190
         height: 190
-        source: theme.skinImage("gun", "target.png")
+        source: Theme.skinImage("gun", "target.png")
 
         Rectangle {
             id: dot

@@ -171,8 +171,8 @@ Rectangle {
     width: 416
     height: 404
     visible: false
-    color: theme.colorGray0
-    border.color: theme.colorGray1
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
 
     onKeyAssigmentLangChanged: {
         if (!isFireInput && fireText === KeyAssign.defaultLabels[KeyAssign.Label.clickInput])
@@ -180,8 +180,6 @@ Rectangle {
         if (!isComboInput && comboText === KeyAssign.defaultLabels[KeyAssign.Label.clickInput])
             comboText = keyAssigmentLang[KeyAssign.Label.clickInput]
     }
-
-    Theme { id: theme }
 
     DialogTitle {
         title: dialog.lang[KeyAssign.Label.keyTitle] + (dialog.keyIndex + 1) + " : " + dialog.currentText
@@ -326,7 +324,7 @@ Rectangle {
                     objectName: "playMode_" + modelData
                     index: modelData
                     textValue: dialog.lang[KeyAssign.Label.firstPlayMode + modelData]
-                    fontSize: theme.fontMinSize
+                    fontSize: Theme.fontMinSize
                     isSelect: dialog.playMode === modelData
                     Accessible.role: Accessible.RadioButton
                     Accessible.name: textValue

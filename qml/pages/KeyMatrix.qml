@@ -161,8 +161,8 @@ Rectangle {
 
     width: 232
     height: 40 + rowHeight * keyCount + rowSpacing * (keyCount - 1) + 8
-    color: theme.colorBlack
-    border.color: theme.colorGray1
+    color: Theme.colorBlack
+    border.color: Theme.colorGray1
 
     Component.onCompleted: {
         var defaults = KeyAssign.defaultEntries()
@@ -172,13 +172,11 @@ Rectangle {
     onAssignmentLabelsChanged: refreshTexts()
     onKeyTableChanged: refreshTexts()
 
-    Theme { id: theme }
-
     ThemedText {
         x: 8
         height: 40
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: theme.fontMiddleSize
+        font.pixelSize: Theme.fontMiddleSize
         text: keyMatrix.keyMatrixLang[1]
     }
     IconButton {
@@ -202,7 +200,7 @@ Rectangle {
                 readonly property string assignment: keyMatrix.workList.length > index ? keyMatrix.workList[index].text : ""
                 width: 216
                 height: keyMatrix.rowHeight
-                color: area.containsMouse || keyMatrix.selectKey === index ? theme.colorOrange : theme.colorBlue
+                color: area.containsMouse || keyMatrix.selectKey === index ? Theme.colorOrange : Theme.colorBlue
                 Accessible.role: Accessible.Button
                 Accessible.name: label.text + " " + assignment
                 Accessible.onPressAction: keyMatrix.clickBtn(index)

@@ -133,10 +133,8 @@ Rectangle {
 
     width: 232
     height: Effects.panelHeight(traits)
-    color: theme.colorBlack
-    border.color: theme.colorGray1
-
-    Theme { id: theme }
+    color: Theme.colorBlack
+    border.color: Theme.colorGray1
 
     // "R", "G" or "B" and its 0 .. 255 input.
     component ChannelField: Row {
@@ -165,7 +163,7 @@ Rectangle {
     ThemedText {
         x: 12
         y: 12
-        font.pixelSize: theme.fontMiddleSize
+        font.pixelSize: Theme.fontMiddleSize
         text: panel.text(0)
     }
 
@@ -176,7 +174,7 @@ Rectangle {
             objectName: "speedRow"
             visible: panel.traits.speed
             label: panel.text(5)
-            scaleImage: theme.skinImage("lightControl", "speedScale.png")
+            scaleImage: Theme.skinImage("lightControl", "speedScale.png")
             onEdited: panel.isSave = true
         }
         StepSliderRow {
@@ -184,7 +182,7 @@ Rectangle {
             objectName: "brightnessRow"
             visible: panel.traits.brightness
             label: panel.text(7)
-            scaleImage: theme.skinImage("lightControl", "speedScale.png")
+            scaleImage: Theme.skinImage("lightControl", "speedScale.png")
             onEdited: panel.isSave = true
         }
     }
@@ -200,7 +198,7 @@ Rectangle {
             x: 12
             width: parent.width - 24
             height: 1
-            color: theme.colorGray1
+            color: Theme.colorGray1
         }
 
         ThemedText {
@@ -222,7 +220,7 @@ Rectangle {
                                                   panel.isColorful, panel.is55328)
                     z: index === panel.selectedBlock ? 1 : 0
                     scale: index === panel.selectedBlock ? 1.15 : 1
-                    border.color: index === panel.selectedBlock ? "#ffffff" : theme.colorGray1
+                    border.color: index === panel.selectedBlock ? "#ffffff" : Theme.colorGray1
                     Accessible.role: Accessible.Button
                     Accessible.name: panel.text(6) + " " + (index + 1)
                     Accessible.onPressAction: panel.selectBlock(index)
@@ -240,7 +238,7 @@ Rectangle {
             objectName: "colorBar"
             x: (parent.width - width) / 2
             y: 64
-            source: theme.skinImage("lightControl", "colorBar.png")
+            source: Theme.skinImage("lightControl", "colorBar.png")
         }
         ColorChip {
             id: pointer

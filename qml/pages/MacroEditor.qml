@@ -370,13 +370,12 @@ Rectangle {
     width: 640
     height: 448
     visible: false
-    color: theme.colorGray0
-    border.color: theme.colorGray1
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
 
     Accessible.role: Accessible.Dialog
     Accessible.name: lang(0)
 
-    Theme { id: theme }
     KeyCodeString { id: ownKeyTable }
     Timer {
         id: ownClock
@@ -463,7 +462,7 @@ Rectangle {
         width: 100
         enabled: editor.currentMacro >= 0
         opacity: enabled ? 1 : 0.5
-        bgColor: editor.isInputting ? theme.colorOrange : theme.colorBlue
+        bgColor: editor.isInputting ? Theme.colorOrange : Theme.colorBlue
         textValue: editor.isInputting ? editor.lang(5) : editor.lang(8)
         onClicked: editor.toggleRecord()
     }

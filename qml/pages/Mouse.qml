@@ -20,8 +20,6 @@ Item {
     width: 1024
     height: 640
 
-    Theme { id: theme }
-
     Item {
         id: picture
         objectName: "picture"
@@ -32,13 +30,13 @@ Item {
 
         Image {
             id: front
-            source: theme.skinImage("mouse", "mouseFront.png")
+            source: Theme.skinImage("mouse", "mouseFront.png")
         }
         Repeater {
             model: Math.min(picturePage.keyCount, 8)
             delegate: Image {
                 readonly property bool isMarked: picturePage.selectKey === index || picturePage.hoverKey === index
-                source: theme.skinImage("mouse", "key" + (index + 1) + (isMarked ? "Select.png" : ".png"))
+                source: Theme.skinImage("mouse", "key" + (index + 1) + (isMarked ? "Select.png" : ".png"))
             }
         }
     }
@@ -51,8 +49,8 @@ Item {
             y: picturePage.markerPositions[index][1]
             width: 48
             height: 24
-            color: isMarked ? theme.colorOrange : theme.colorBlue
-            border.color: theme.colorGray1
+            color: isMarked ? Theme.colorOrange : Theme.colorBlue
+            border.color: Theme.colorGray1
             Accessible.role: Accessible.Button
             Accessible.name: number.text
             Accessible.onPressAction: picturePage.clickBtn(index)

@@ -145,13 +145,11 @@ Rectangle {
     width: 415
     height: 288
     visible: false
-    color: theme.colorGray0
-    border.color: theme.colorGray1
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
     radius: 4
 
     onProfileNoChanged: refreshActiveRow()
-
-    Theme { id: theme }
 
     DialogTitle {
         title: profile.text(0)
@@ -163,8 +161,8 @@ Rectangle {
         y: 48
         width: 384
         height: 180
-        color: theme.colorBlack
-        border.color: theme.colorGray1
+        color: Theme.colorBlack
+        border.color: Theme.colorGray1
 
         ListView {
             id: rows
@@ -178,7 +176,7 @@ Rectangle {
                 objectName: "profileRow" + index
                 width: rows.width
                 height: 27
-                color: index === profile.currentRow || rowHover.containsMouse ? theme.colorOrange : theme.colorBlack
+                color: index === profile.currentRow || rowHover.containsMouse ? Theme.colorOrange : Theme.colorBlack
 
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.textValue
@@ -217,7 +215,7 @@ Rectangle {
             y: 1 + profile.editingRow * 27 - rows.contentY
             width: rows.width
             height: 27
-            color: theme.colorBlue
+            color: Theme.colorBlue
 
             TextInput {
                 id: nameEditor
@@ -225,10 +223,10 @@ Rectangle {
                 x: 8
                 width: parent.width - 16
                 anchors.verticalCenter: parent.verticalCenter
-                color: theme.fontColor
-                selectionColor: theme.colorOrange
-                font.family: theme.fontFamily
-                font.pixelSize: theme.fontNormalSize
+                color: Theme.fontColor
+                selectionColor: Theme.colorOrange
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize
                 clip: true
                 Accessible.role: Accessible.EditableText
                 Accessible.name: text
@@ -285,8 +283,8 @@ Rectangle {
         height: 48
         visible: false
         z: 10
-        color: theme.colorGray0
-        border.color: theme.colorGray1
+        color: Theme.colorGray0
+        border.color: Theme.colorGray1
 
         Column {
             anchors.fill: parent
@@ -300,14 +298,14 @@ Rectangle {
                     objectName: modelData.name
                     width: menu.width
                     height: 24
-                    color: itemHover.containsMouse ? theme.colorOrange : "transparent"
+                    color: itemHover.containsMouse ? Theme.colorOrange : "transparent"
                     Accessible.role: Accessible.MenuItem
                     Accessible.name: modelData.label
                     Accessible.onPressAction: modelData.act()
                     ThemedText {
                         anchors.centerIn: parent
                         text: modelData.label
-                        color: parent.usable ? theme.fontColor : theme.colorGray2
+                        color: parent.usable ? Theme.fontColor : Theme.colorGray2
                     }
                     MouseArea {
                         id: itemHover

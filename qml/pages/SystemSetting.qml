@@ -79,14 +79,12 @@ Rectangle {
     width: 416
     height: 312
     visible: false
-    color: theme.colorGray0
-    border.color: theme.colorGray1
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
     radius: 4
 
     onOneScreenChanged: showScrollChoice()
     Component.onCompleted: showScrollChoice()
-
-    Theme { id: theme }
 
     // A press on an empty part ends the rows input; the press goes on to
     // whatever lies below (the main screen drags dialogs by such presses).
@@ -108,7 +106,7 @@ Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
             height: 1
-            color: theme.colorGray1
+            color: Theme.colorGray1
         }
     }
 
@@ -119,7 +117,7 @@ Rectangle {
 
         SpeedRow {
             title: dialog.text(1)
-            icon: theme.skinImage("mouseRate", "mouseRate.png")
+            icon: Theme.skinImage("mouseRate", "mouseRate.png")
             slow: dialog.text(3)
             fast: dialog.text(4)
             SliderButton {
@@ -133,7 +131,7 @@ Rectangle {
         }
         SpeedRow {
             title: dialog.text(2)
-            icon: theme.skinImage("mouseRate", "mouseRate.png")
+            icon: Theme.skinImage("mouseRate", "mouseRate.png")
             slow: dialog.text(3)
             fast: dialog.text(4)
             SliderButton {
@@ -150,7 +148,7 @@ Rectangle {
             spacing: 8
             Image {
                 anchors.verticalCenter: parent.verticalCenter
-                source: theme.skinImage("scrollRate", "scrollRate.png")
+                source: Theme.skinImage("scrollRate", "scrollRate.png")
             }
             ThemedText {
                 text: dialog.text(5)

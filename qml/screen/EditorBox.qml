@@ -16,10 +16,8 @@ Rectangle {
 
     width: 232
     height: isGun ? 100 : 76
-    color: theme.colorBlack
-    border.color: theme.colorGray1
-
-    Theme { id: theme }
+    color: Theme.colorBlack
+    border.color: Theme.colorGray1
 
     ThemedText {
         x: 8

@@ -6,7 +6,6 @@ import "../controls"
 // wider for the "System setting" entry.
 TextButton {
     width: 216
-    bgColor: theme.colorGray0
-    border.color: activeFocus ? theme.colorOrange : theme.colorGray1
-    Theme { id: theme }
+    bgColor: Theme.colorGray0
+    border.color: activeFocus ? Theme.colorOrange : Theme.colorGray1
 }

@@ -10,10 +10,8 @@ Rectangle {
     width: 200
     height: 48
     visible: false
-    color: theme.colorGray0
-    border.color: theme.colorGray1
-
-    Theme { id: theme }
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
 
     function openUrl() {
         menu.visible = false
@@ -28,7 +26,7 @@ Rectangle {
                 objectName: "helpRow" + index
                 width: menu.width
                 height: 24
-                color: rowArea.containsMouse || activeFocus ? theme.colorOrange : "transparent"
+                color: rowArea.containsMouse || activeFocus ? Theme.colorOrange : "transparent"
                 activeFocusOnTab: menu.visible
                 Accessible.role: Accessible.MenuItem
                 Accessible.name: modelData

@@ -44,6 +44,8 @@ Item {
     readonly property color maskColor: "#90000000"
     readonly property color pendingSaveColor: "#ff3030"
     readonly property int skin_No: 1
+    // The scene's shared Theme follows these constants.
+    Component.onCompleted: Theme.root = root
 
     property var mainLang: ["Editor", "Macro Editor", "Gun Editor", "Report Rate", "Config", "Reset",
         "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""]
@@ -613,15 +615,12 @@ Item {
         objectName: "powerOn"
         anchors.centerIn: parent
         visible: !root.isStarted
-        source: theme.skinImage("index", "powerOn.png")
+        source: Theme.skinImage("index", "powerOn.png")
     }
     BusyIndicator {
         id: busy
         objectName: "busy"
         anchors.centerIn: parent
         z: 100
-    }
-    Theme {
-        id: theme
     }
 }

@@ -33,10 +33,8 @@ Rectangle {
 
     width: 232
     height: 42
-    color: theme.colorBlack
-    border.color: theme.colorGray1
-
-    Theme { id: theme }
+    color: Theme.colorBlack
+    border.color: Theme.colorGray1
 
     ThemedText {
         x: 8

@@ -25,10 +25,8 @@ Rectangle {
     width: 427
     height: 102
     visible: false
-    color: theme.colorGray0
-    border.color: theme.colorGray1
-
-    Theme { id: theme }
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
 
     DialogTitle {
         id: titleBar

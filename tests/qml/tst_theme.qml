@@ -13,6 +13,7 @@ Item {
     property color colorOrange: "#00ff00"
     property color colorGray1: "#123456"
     property int fontNormalSize: 20
+    Component.onCompleted: Theme.root = root
 
     Environment { id: environment }
     BusyIndicator { id: busy; anchors.centerIn: parent }

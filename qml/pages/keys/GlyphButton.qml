@@ -8,7 +8,7 @@ Item {
 
     property string glyph
     property string name
-    property color color: theme.fontColor
+    property color color: Theme.fontColor
 
     signal clicked()
 
@@ -22,12 +22,10 @@ Item {
     Keys.onSpacePressed: clicked()
     Keys.onReturnPressed: clicked()
 
-    Theme { id: theme }
-
     ThemedText {
         anchors.centerIn: parent
-        font.pixelSize: theme.fontMaxSize
-        color: area.containsMouse || mark.activeFocus ? theme.colorOrange : mark.color
+        font.pixelSize: Theme.fontMaxSize
+        color: area.containsMouse || mark.activeFocus ? Theme.colorOrange : mark.color
         text: mark.glyph
     }
     MouseArea {

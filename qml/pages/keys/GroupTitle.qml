@@ -8,18 +8,16 @@ Item {
     width: parent ? parent.width : 0
     height: 24
 
-    Theme { id: theme }
-
     ThemedText {
         id: label
         anchors.verticalCenter: parent.verticalCenter
-        font.pixelSize: theme.fontMiddleSize
-        color: theme.colorOrange
+        font.pixelSize: Theme.fontMiddleSize
+        color: Theme.colorOrange
     }
     Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 1
-        color: theme.colorGray1
+        color: Theme.colorGray1
     }
 }

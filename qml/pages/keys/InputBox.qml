@@ -12,17 +12,15 @@ Rectangle {
     signal clicked()
 
     height: 24
-    color: theme.colorBlue
+    color: Theme.colorBlue
     border.width: 1
-    border.color: isArmed ? theme.colorOrange : theme.colorGray1
+    border.color: isArmed ? Theme.colorOrange : Theme.colorGray1
     activeFocusOnTab: true
 
     Accessible.role: Accessible.Button
     Accessible.name: textValue
     Accessible.onPressAction: clicked()
     Keys.onSpacePressed: clicked()
-
-    Theme { id: theme }
 
     ThemedText {
         anchors.left: parent.left

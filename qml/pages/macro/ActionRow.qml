@@ -25,28 +25,26 @@ Rectangle {
 
     width: ListView.view ? ListView.view.width : 422
     height: 27
-    color: isCurrent ? theme.colorOrange : "transparent"
+    color: isCurrent ? Theme.colorOrange : "transparent"
 
     Accessible.role: Accessible.ListItem
     Accessible.name: index + " " + (typeWords[type] || "") + " " + shownText
     Accessible.selected: isCurrent
     Accessible.onPressAction: clicked(index)
 
-    Theme { id: theme }
-
     ThemedText {
         x: 8
         width: 32
         anchors.verticalCenter: parent.verticalCenter
         horizontalAlignment: Text.AlignRight
-        color: row.isCurrent ? theme.fontColor : theme.colorGray2
+        color: row.isCurrent ? Theme.fontColor : Theme.colorGray2
         text: row.index
     }
     Image {
         x: 56
         anchors.verticalCenter: parent.verticalCenter
         visible: source !== ""
-        source: row.pictures[row.type] ? theme.skinImage("macros", row.pictures[row.type]) : ""
+        source: row.pictures[row.type] ? Theme.skinImage("macros", row.pictures[row.type]) : ""
     }
     ThemedText {
         x: 88

@@ -26,12 +26,10 @@ Rectangle {
     width: 144
     height: items.length * rowHeight + 2
     z: 20
-    color: theme.colorGray0
-    border.color: theme.colorGray1
+    color: Theme.colorGray0
+    border.color: Theme.colorGray1
 
     Accessible.role: Accessible.PopupMenu
-
-    Theme { id: theme }
 
     Item {
         x: 1
@@ -48,7 +46,7 @@ Rectangle {
                 y: index * menu.rowHeight
                 width: menu.width - 2
                 height: menu.rowHeight
-                color: hover.containsMouse && modelData.enabled ? theme.colorOrange : "transparent"
+                color: hover.containsMouse && modelData.enabled ? Theme.colorOrange : "transparent"
 
                 Accessible.role: Accessible.MenuItem
                 Accessible.name: modelData.text
@@ -58,7 +56,7 @@ Rectangle {
                     x: 12
                     anchors.verticalCenter: parent.verticalCenter
                     text: row.modelData.text
-                    color: row.modelData.enabled ? theme.fontColor : theme.colorGray2
+                    color: row.modelData.enabled ? Theme.fontColor : Theme.colorGray2
                 }
                 MouseArea {
                     id: hover

@@ -19,7 +19,7 @@ Rectangle {
             finished(input.text)
     }
 
-    color: theme.colorBlue
+    color: Theme.colorBlue
     onVisibleChanged: {
         if (!visible)
             return
@@ -31,8 +31,6 @@ Rectangle {
     Accessible.role: Accessible.EditableText
     Accessible.name: input.text
 
-    Theme { id: theme }
-
     TextInput {
         id: input
         anchors.fill: parent
@@ -41,10 +39,10 @@ Rectangle {
         verticalAlignment: TextInput.AlignVCenter
         selectByMouse: true
         clip: true
-        color: theme.fontColor
-        selectionColor: theme.colorOrange
-        font.family: theme.fontFamily
-        font.pixelSize: theme.fontNormalSize
+        color: Theme.fontColor
+        selectionColor: Theme.colorOrange
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
         Keys.onReturnPressed: field.finish()
         Keys.onEnterPressed: field.finish()
         onActiveFocusChanged: if (!activeFocus) field.finish()

@@ -18,8 +18,6 @@ Item {
     visible: false
     z: 30
 
-    Theme { id: theme }
-
     Rectangle {
         anchors.fill: parent
         color: "#90000000"
@@ -34,8 +32,8 @@ Item {
         anchors.centerIn: parent
         width: 240
         height: 80
-        color: theme.colorGray0
-        border.color: theme.colorGray1
+        color: Theme.colorGray0
+        border.color: Theme.colorGray1
 
         Accessible.role: Accessible.Dialog
         Accessible.name: dialog.title
@@ -59,7 +57,7 @@ Item {
             y: 44
             width: 140
             height: 24
-            color: theme.colorBlue
+            color: Theme.colorBlue
 
             Accessible.role: Accessible.StaticText
             Accessible.name: dialog.keyName

@@ -17,14 +17,12 @@ Rectangle {
 
     width: ListView.view ? ListView.view.width : 166
     height: 27
-    color: isCurrent ? theme.colorOrange : "transparent"
+    color: isCurrent ? Theme.colorOrange : "transparent"
 
     Accessible.role: Accessible.ListItem
     Accessible.name: name
     Accessible.selected: isCurrent
     Accessible.onPressAction: clicked(index)
-
-    Theme { id: theme }
 
     ThemedText {
         x: 8

@@ -20,11 +20,9 @@ Rectangle {
     }
 
     color: "transparent"
-    border.color: theme.colorGray1
+    border.color: Theme.colorGray1
 
     Accessible.role: Accessible.List
-
-    Theme { id: theme }
 
     ListView {
         id: view
@@ -49,6 +47,6 @@ Rectangle {
         width: 3
         height: view.visibleArea.heightRatio * view.height
         radius: 1
-        color: theme.colorGray2
+        color: Theme.colorGray2
     }
 }

@@ -13,14 +13,12 @@ Rectangle {
     height: 14
     color: Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
     border.width: 1
-    border.color: theme.colorGray1
-
-    Theme { id: theme }
+    border.color: Theme.colorGray1
 
     Text {
         anchors.centerIn: parent
-        font.family: theme.fontFamily
-        font.pixelSize: theme.fontMinSize
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMinSize
         color: 0.299 * chip.rgb[0] + 0.587 * chip.rgb[1] + 0.114 * chip.rgb[2] > 150 ? "#000000" : "#ffffff"
         text: chip.label
     }

@@ -13,8 +13,6 @@ Column {
 
     spacing: 6
 
-    Theme { id: theme }
-
     Row {
         spacing: 8
         Image {
@@ -35,14 +33,14 @@ Column {
         height: ends.implicitHeight
         ThemedText {
             id: ends
-            font.pixelSize: theme.fontMinSize
-            color: theme.colorGray2
+            font.pixelSize: Theme.fontMinSize
+            color: Theme.colorGray2
             text: row.slow
         }
         ThemedText {
             anchors.right: parent.right
-            font.pixelSize: theme.fontMinSize
-            color: theme.colorGray2
+            font.pixelSize: Theme.fontMinSize
+            color: Theme.colorGray2
             text: row.fast
         }
     }

@@ -17,8 +17,6 @@ Item {
     width: 232
     height: 44
 
-    Theme { id: theme }
-
     ThemedText {
         x: 12
         width: 72
@@ -50,10 +48,10 @@ Item {
         anchors.verticalCenter: stepSlider.verticalCenter
         width: 34
         height: 18
-        color: theme.colorBlue
+        color: Theme.colorBlue
         ThemedText {
             anchors.centerIn: parent
-            font.pixelSize: theme.fontMinSize
+            font.pixelSize: Theme.fontMinSize
             text: Effects.percent(stepSlider.segmentValue)
         }
     }

@@ -17,11 +17,9 @@ Item {
     Accessible.name: text
     Accessible.onPressAction: clicked()
 
-    Theme { id: theme }
-
     Image {
         anchors.fill: parent
-        source: theme.skinImage("profile", hover.containsMouse ? "buttonH.png" : "button.png")
+        source: Theme.skinImage("profile", hover.containsMouse ? "buttonH.png" : "button.png")
     }
     ThemedText {
         anchors.centerIn: parent
