@@ -4,6 +4,7 @@
 #include "filechooser.h"
 #include "inistore.h"
 #include "keycatalogue.h"
+#include "namelists.h"
 #include "safefilename.h"
 #include "settingsstore.h"
 #include "storelog.h"
@@ -99,6 +100,42 @@ bool renameMacroFile(const QString &oldPath, const QString &newPath)
     return false;
 }
 
+// Points the "mouseMacroKey" entries of profiles 0..5 that name `oldName`
+// at `newName`, in memory; returns the entries changed.
+std::vector<MacroKeyEntry> renameInProfiles(SettingsStore &settings, const QString &oldName, const QString &newName)
+{
+    std::vector<MacroKeyEntry> renamed;
+    for (int profile = 0; profile < SettingKey::kMacroProfileCount; ++profile) {
+        QSettings *store = settings.profileSettings(profile);
+        store->beginGroup(SettingKey::kMacroKeyGroup);
+        const QStringList slotNames = store->childKeys();
+        store->endGroup();
+        for (const QString &slot : slotNames) {
+            const QString key = SettingKey::groupEntry(SettingKey::kMacroKeyGroup, slot);
+            if (iniText(store->value(key)) == oldName) {
+                store->setValue(key, newName);
+                renamed.push_back({store, key});
+            }
+        }
+    }
+    return renamed;
+}
+
+// The macro list (name list 0) with `oldName` replaced, written at once;
+// true when there was nothing to replace.
+bool renameInMacroList(const QString &oldName, const QString &newName)
+{
+    constexpr int kMacroList = 0;
+    QStringList names;
+    bool found = false;
+    for (const QVariant &name : NameLists::getNameList(kMacroList)) {
+        const bool isOld = name.toString() == oldName;
+        names << (isOld ? newName : name.toString());
+        found = found || isOld;
+    }
+    return !found || NameLists::updataNameList(kMacroList, names);
+}
+
 } // namespace
 
 MacroLibrary::MacroLibrary(SettingsStore &store, FileChooser *fileChooser)
@@ -168,37 +205,43 @@ bool MacroLibrary::modifyMacroNameUpdateProfile(const QVariant &oldname, const Q
     const QString newPath = macroPath(newname);
     if (oldPath.isEmpty() || newPath.isEmpty() || !QFile::exists(oldPath))
         return false;
-    if (QFile::exists(newPath) && !isSameFileRenamed(oldPath, newPath)) {
+    // Both names find one file on a system that ignores case: every name in
+    // use finds it at every moment, so it moves in place.
+    const bool caseOnly = isSameFileRenamed(oldPath, newPath);
+    if (QFile::exists(newPath) && !caseOnly) {
         qCWarning(lcStore) << "cannot rename macro: a macro named" << newname.toString() << "exists";
+        return false;
+    }
+    // The file is copied first and the old one removed last, once the
+    // profiles and the macro list name the new one: a program killed in
+    // between leaves every name it stored pointing at a file (and at worst
+    // the old file unlisted beside the new one).
+    if (!caseOnly && !replaceWithCopy(oldPath, newPath)) {
+        qCWarning(lcStore) << "cannot copy" << oldPath << "to" << newPath;
         return false;
     }
 
     const QString oldName = oldname.toString();
-    std::vector<MacroKeyEntry> renamed;
-    for (int profile = 0; profile < SettingKey::kMacroProfileCount; ++profile) {
-        QSettings *store = m_store.profileSettings(profile);
-        store->beginGroup(SettingKey::kMacroKeyGroup);
-        const QStringList slotNames = store->childKeys();
-        store->endGroup();
-        for (const QString &slot : slotNames) {
-            const QString key = SettingKey::groupEntry(SettingKey::kMacroKeyGroup, slot);
-            if (iniText(store->value(key)) == oldName) {
-                store->setValue(key, newname.toString());
-                renamed.push_back({store, key});
-            }
-        }
-    }
-
+    const QString newName = newname.toString();
+    const std::vector<MacroKeyEntry> renamed = renameInProfiles(m_store, oldName, newName);
     std::set<QSettings *> changed;
     for (const MacroKeyEntry &entry : renamed)
         changed.insert(entry.profile);
-    if (renameMacroFile(oldPath, newPath))
-        return flushProfiles(changed);
-    qCWarning(lcStore) << "cannot rename" << oldPath << "to" << newPath;
-    for (const MacroKeyEntry &entry : renamed)
-        entry.profile->setValue(entry.key, oldName);
-    flushProfiles(changed);
-    return false;
+    const bool moved = flushProfiles(changed) && renameInMacroList(oldName, newName)
+        && (caseOnly ? renameMacroFile(oldPath, newPath) : true);
+    if (!moved) {
+        qCWarning(lcStore) << "cannot rename" << oldPath << "to" << newPath;
+        for (const MacroKeyEntry &entry : renamed)
+            entry.profile->setValue(entry.key, oldName);
+        flushProfiles(changed);
+        renameInMacroList(newName, oldName);
+        if (!caseOnly)
+            QFile::remove(newPath);
+        return false;
+    }
+    if (!caseOnly && !QFile::remove(oldPath))
+        qCWarning(lcStore) << "renamed, but the old file" << oldPath << "stays";
+    return true;
 }
 
 void MacroLibrary::deleteMacroUpdateProfile(const QVariant &macroName)

@@ -25,9 +25,10 @@ public:
     QStringList loadMacroIni(const QVariant &name) const;
     bool deleteMacroIni(const QVariant &name);
 
-    // Renames the macro in the "mouseMacroKey" entries of profiles 0..5 and
-    // on disk. Checked before anything changes: the old file exists and the
-    // new name is free; a failed rename puts the profile entries back.
+    // Renames the macro in the "mouseMacroKey" entries of profiles 0..5, in
+    // the macro list and on disk. Checked before anything changes: the old
+    // file exists and the new name is free; a failed rename puts the
+    // entries back.
     bool modifyMacroNameUpdateProfile(const QVariant &oldname, const QVariant &newname);
     // Gives every button of profiles 0..5 that plays the macro its factory
     // assignment. Macro entries and the macro file stay.

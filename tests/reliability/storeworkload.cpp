@@ -63,6 +63,7 @@ void StoreWorkload::prepareFolder()
     macros.createMacroIni(kMacroA, 0);
     for (int profile = 0; profile < kProfiles; ++profile)
         store.profileSettings(profile)->setValue(SettingKey::macroKeyKey(profile), kMacroA);
+    NameLists::updataNameList(0, {kMacroA});
 }
 
 QString StoreWorkload::describe(int k)
@@ -108,7 +109,11 @@ void StoreWorkload::runStep(int k)
         const int count = random.bounded(4);
         for (int i = 0; i < count; ++i)
             names << QStringLiteral("Name %1").arg(random.bounded(1000));
-        NameLists::updataNameList(random.bounded(4), names);
+        const int type = random.bounded(4);
+        // the macro list keeps naming the macro the other steps work on
+        if (type == 0)
+            names.prepend(QFile::exists(StorePath::macroFile(kMacroA)) ? kMacroA : kMacroB);
+        NameLists::updataNameList(type, names);
         break;
     }
     case 7:

@@ -39,7 +39,13 @@ struct Tally
     int missing = 0;
     int strayFiles = 0;
     int filesRead = 0;
+    int danglingNames = 0;
 };
+
+QString macroFileOf(const QString &name)
+{
+    return QStringLiteral("modules/macro/") + name + QStringLiteral(".bin");
+}
 
 // Opens the stores, tells the parent it is ready (step first - 1), then runs
 // steps first..kSteps, telling the parent each step number before it starts;
@@ -79,8 +85,10 @@ private slots:
 
 private:
     // A fresh copy of the folder is read as the program reads at start-up;
-    // counts the files read.
-    void readLikeStartup(const QString &root, int *filesRead);
+    // counts the files read, and the macro names that the profiles or the
+    // macro list give but whose file is gone although the step kept it or
+    // made it (`kept`: the macro files before or after the step).
+    void readLikeStartup(const QString &root, const QSet<QString> &kept, Tally *tally);
 };
 
 struct CurrentFolder
@@ -90,8 +98,9 @@ struct CurrentFolder
     ~CurrentFolder() { QDir::setCurrent(previous); }
 };
 
-void TestCrashSafety::readLikeStartup(const QString &root, int *filesRead)
+void TestCrashSafety::readLikeStartup(const QString &root, const QSet<QString> &kept, Tally *tally)
 {
+    int *filesRead = &tally->filesRead;
     QTemporaryDir copy;
     writeStoreFiles(copy.path(), readStoreFiles(root));
     CurrentFolder inCopy(copy.path());
@@ -113,6 +122,23 @@ void TestCrashSafety::readLikeStartup(const QString &root, int *filesRead)
         for (int type = 0; type < 4; ++type)
             NameLists::getNameList(type);
         ++*filesRead;
+
+        QStringList named;
+        for (const QVariant &name : NameLists::getNameList(0))
+            named << name.toString();
+        for (int profile = 0; profile < SettingsStore::kProfileCount; ++profile) {
+            QSettings *settings = store.profileSettings(profile);
+            settings->beginGroup(SettingKey::kMacroKeyGroup);
+            for (const QString &slot : settings->childKeys())
+                named << settings->value(slot).toString();
+            settings->endGroup();
+        }
+        for (const QString &name : named) {
+            if (kept.contains(macroFileOf(name)) && !QFile::exists(macroFileOf(name))) {
+                ++tally->danglingNames;
+                qWarning() << "the macro" << name << "is named but its file is gone";
+            }
+        }
         const QStringList macroFiles = QDir(QStringLiteral("modules/macro")).entryList(QDir::Files);
         for (const QString &file : macroFiles) {
             QVERIFY2(!macros.loadMacroIni(file.chopped(4)).isEmpty(), qPrintable(file));
@@ -238,7 +264,12 @@ void TestCrashSafety::killedWritersLeaveOldOrNewFiles()
                 ++tally.filesNew;
             }
         }
-        readLikeStartup(work.path(), &tally.filesRead);
+        QSet<QString> kept;
+        for (const FolderState *state : {&before, &after})
+            for (const auto &entry : *state)
+                if (entry.first.startsWith(QLatin1String("modules/macro/")))
+                    kept.insert(entry.first);
+        readLikeStartup(work.path(), kept, &tally);
         if (QTest::currentTestFailed())
             return;
         // What the killed writer left beside the files goes before the next run.
@@ -250,11 +281,12 @@ void TestCrashSafety::killedWritersLeaveOldOrNewFiles()
 
     qInfo("crash safety (seed %u, kills within %d us of a child's start): %d kills (%d inside a step, %d runs finished first), "
           "%d files checked, %d found new, %d partial or empty, %d missing, %d stray files left "
-          "beside them, %d files read back",
+          "beside them, %d files read back, %d macro names without their file",
           seed, killWindowUs, tally.kills, tally.killedInStep, tally.finishedBeforeKill, tally.filesChecked,
-          tally.filesNew, tally.partial, tally.missing, tally.strayFiles, tally.filesRead);
+          tally.filesNew, tally.partial, tally.missing, tally.strayFiles, tally.filesRead, tally.danglingNames);
     QCOMPARE(tally.partial, 0);
     QCOMPARE(tally.missing, 0);
+    QCOMPARE(tally.danglingNames, 0);
     QVERIFY(tally.killedInStep > wantedKills / 2);
     QVERIFY(tally.filesNew > 0);
 }

@@ -78,6 +78,7 @@ private slots:
     void acceptsOrdinaryMacroNames();
     void renameReachesProfilesZeroToFiveOnly();
     void renameOntoExistingMacroChangesNothing();
+    void renameReachesTheMacroList();
     void failedRenameRollsBack();
     void caseOnlyRenameOfTheSameFile();
     void writeAfterFormatErrorSucceeds();
@@ -298,10 +299,26 @@ void TestMacroLibrary::renameOntoExistingMacroChangesNothing()
     QVERIFY(QFile::exists(StorePath::macroFile(kMacro)));
 }
 
+void TestMacroLibrary::renameReachesTheMacroList()
+{
+    // The list is written before the old file goes, so that no list names
+    // a file that a killed rename already removed.
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    QVERIFY(NameLists::updataNameList(0, {kMacro}));
+    QVERIFY(NameLists::updataNameList(1, {kMacro, QStringLiteral("gun")}));
+    QVERIFY(m_macros->modifyMacroNameUpdateProfile(kMacro, QStringLiteral("Spray")));
+    QCOMPARE(NameLists::getNameList(0),
+             QVariantList({QStringLiteral("Spray"), SettingKey::kNameListFiller}));
+    QCOMPARE(NameLists::getNameList(1), QVariantList({kMacro, QStringLiteral("gun")}));
+    QVERIFY(!QFile::exists(StorePath::macroFile(kMacro)));
+    QVERIFY(QFile::exists(StorePath::macroFile(QStringLiteral("Spray"))));
+}
+
 void TestMacroLibrary::failedRenameRollsBack()
 {
     QVERIFY(m_macros->createMacroIni(kMacro, 0));
     m_store->profileSettings(0)->setValue(SettingKey::macroKeyKey(4), kMacro);
+    m_store->profileSettings(0)->sync();
     // A dangling link is no file, yet takes the name: the rename itself fails.
     const QString target = StorePath::macroFile(QStringLiteral("Macro_1"));
     QVERIFY(QFile::link(m_sandbox->path() + QStringLiteral("/missing/folder"), target));
