@@ -16,6 +16,11 @@ Item {
     // marker boxes, in window pixels, for buttons 0 to 7
     readonly property var markerPositions: [[322, 120], [608, 120], [490, 80], [320, 274],
                                             [320, 322], [608, 288], [608, 323], [320, 217]]
+    // Each strip picture holds only its own box of the front view (a
+    // full-size layer per button would cost half a megabyte each); these are
+    // the boxes' corners, as the viewBox of each strip's drawing gives them.
+    readonly property var stripCorners: [[0, 3], [141, 3], [129, 0], [0, 170],
+                                         [0, 218], [223, 184], [223, 219], [0, 113]]
 
     width: 1024
     height: 640
@@ -36,6 +41,9 @@ Item {
             model: Math.min(picturePage.keyCount, 8)
             delegate: Image {
                 readonly property bool isMarked: picturePage.selectKey === index || picturePage.hoverKey === index
+                objectName: "strip_" + index
+                x: picturePage.stripCorners[index][0]
+                y: picturePage.stripCorners[index][1]
                 source: Theme.skinImage("mouse", "key" + (index + 1) + (isMarked ? "Select.png" : ".png"))
             }
         }
