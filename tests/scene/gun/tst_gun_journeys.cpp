@@ -1,17 +1,11 @@
 // The gun editor and the profile dialog in the real window, driven with
 // mouse events at window coordinates, against emulated mice of both
 // families; what the mouse holds afterwards is checked.
-#include "detectionrig.h"
+#include "scenewindow.h"
 
 #include <QFile>
-#include <QQuickItem>
-#include <QQuickWidget>
-#include <QSignalSpy>
-#include <QTest>
 
 namespace {
-
-const QString SceneUrl = QStringLiteral("qrc:modules/qml/main.qml");
 
 using Bytes = QList<int>;
 
@@ -29,18 +23,6 @@ QString lineOnDisk(const char* path, const char* start)
             return QString::fromUtf8(line.trimmed());
     }
     return QString();
-}
-
-// Delegates of a list view are visual children only: search those.
-QQuickItem* findItem(QQuickItem* from, const QString& name)
-{
-    if (from->objectName() == name)
-        return from;
-    for (QQuickItem* child : from->childItems()) {
-        if (QQuickItem* found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
 }
 
 // The mouse's gun slot 1..3 as times, X, Y.
@@ -70,38 +52,11 @@ class TestGunJourneys : public QObject
     Q_OBJECT
 
 private:
-    struct Journey
+    struct Journey : SceneWindow
     {
-        DetectionRig rig;
-        EmulatedMouse* mouse = nullptr;
+        using SceneWindow::SceneWindow;
         bool is560 = false;
         bool hasKeyList = true;
-
-        QQuickWidget* view() { return rig.window().view(); }
-        QQuickItem* root() { return view()->rootObject(); }
-        // Rows of a list appear on the frame after it is shown: wait a little.
-        // Names repeat across pages: look below `under` (the root by default).
-        QQuickItem* item(const char* name, QQuickItem* under = nullptr)
-        {
-            QQuickItem* found = nullptr;
-            QQuickItem* from = under ? under : root();
-            QTest::qWaitFor([&] { return (found = findItem(from, QLatin1String(name))); }, 1000);
-            if (!found)
-                qFatal("no item %s in the scene", name);
-            return found;
-        }
-        // Scene point of an item's spot, centre by default.
-        QPoint at(QQuickItem* it, QPointF spot = QPointF(-1, -1))
-        {
-            if (spot.x() < 0)
-                spot = QPointF(it->width() / 2, it->height() / 2);
-            return it->mapToScene(spot).toPoint();
-        }
-        void click(QQuickItem* it, QPointF spot = QPointF(-1, -1))
-        {
-            QTest::mouseClick(view(), Qt::LeftButton, {}, at(it, spot));
-            QTest::qWait(1);
-        }
         // The drop-downs announce a choice once they have folded away.
         void settle() { QTest::qWait(250); }
     };
@@ -110,7 +65,7 @@ private:
     // start-up lock over. Guns 0..5 in the gun file get recognisable values.
     std::unique_ptr<Journey> start(bool is560)
     {
-        auto j = std::make_unique<Journey>();
+        auto j = std::make_unique<Journey>(is560 ? EmulatedMouse::Family::F560 : EmulatedMouse::Family::F553, true);
         j->is560 = is560;
         {
             QSettings guns(QStringLiteral("modules/gun/gunData.bin"), QSettings::IniFormat);
@@ -134,9 +89,6 @@ private:
             QSettings global(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
             global.setValue(QStringLiteral("mouse/selectGun"), QStringList({"5", "4", "3"}));
         }
-        EmulatedMouse::Config config;
-        config.family = is560 ? EmulatedMouse::Family::F560 : EmulatedMouse::Family::F553;
-        j->mouse = j->rig.addMouse(config);
         MouseState state = j->mouse->state();
         // a 553 mouse whose third option byte is set takes Y negated
         state.keyboardOption = {0, 0, 1, 0};
@@ -144,15 +96,7 @@ private:
         for (int p = 2; p <= 4; ++p)
             state.profiles[p][65] = 0xFF;
         j->mouse->setState(state);
-        j->rig.configure({ListedDevice{}}, is560 ? QStringLiteral("560") : QStringLiteral("553"), true);
-        Widget& w = j->rig.window();
-        w.view()->setSource(QUrl(SceneUrl));
-        w.checkDevice();
-        w.show();
-        if (!QTest::qWaitForWindowExposed(&w))
-            return nullptr;
-        QQuickItem* root = j->root();
-        if (!root || !QTest::qWaitFor([&] { return root->property("isStarted").toBool() && w.view()->isEnabled(); }, 5000))
+        if (!j->start())
             return nullptr;
         j->mouse->clearRecords();
         return j;

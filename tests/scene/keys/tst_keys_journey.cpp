@@ -1,14 +1,11 @@
 // Reassigning buttons in the real window against the emulated mouse: clicks
 // at window coordinates, keys through the scene's hook entry, and the
-// mouse's key matrices and macro slots checked afterwards.
-#include "detectionrig.h"
+// mouse's key matrices checked afterwards.
+#include "scenewindow.h"
 
 #include <QDir>
 #include <QImage>
-#include <QQmlProperty>
-#include <QQuickItem>
 #include <QQuickWidget>
-#include <QTest>
 
 using Entry = QList<int>;
 
@@ -31,52 +28,14 @@ int keyMatrixCommands(const EmulatedMouse* mouse)
     return count;
 }
 
-class Journey
+// The assignment dialog's page scrolls: an item is brought into view before
+// it is clicked.
+class Journey : public SceneWindow
 {
 public:
-    Journey(EmulatedMouse::Family family, bool isGun)
-    {
-        EmulatedMouse::Config config;
-        config.family = family;
-        mouse = rig.addMouse(config);
-        rig.configure({ListedDevice{}}, family == EmulatedMouse::Family::F560 ? QStringLiteral("560")
-                                                                             : QStringLiteral("553"), isGun);
-        window = std::make_unique<Widget>();
-        window->device().setBackend(&rig.backend);
-        window->device().setClock(&rig.clock);
-    }
+    using SceneWindow::SceneWindow;
+    using SceneWindow::click;
 
-    myQQuickView* view() { return window->view(); }
-    QQuickItem* root() { return view()->rootObject(); }
-
-    // Connects and waits for the start-up lock to end.
-    bool start()
-    {
-        window->show();
-        window->checkDevice();
-        return QTest::qWaitFor([this] { return root() && root()->property("isStarted").toBool()
-                                               && view()->isEnabled(); }, 5000);
-    }
-
-    // Searched in the visual tree: a Repeater's rows have no QObject parent.
-    static QQuickItem* find(QQuickItem* from, const QString& name)
-    {
-        if (from->objectName() == name)
-            return from;
-        for (QQuickItem* child : from->childItems()) {
-            if (QQuickItem* found = find(child, name))
-                return found;
-        }
-        return nullptr;
-    }
-    QQuickItem* item(const QString& name)
-    {
-        QQuickItem* found = find(root(), name);
-        if (!found)
-            qWarning() << "no item" << name;
-        return found;
-    }
-    // Scrolls the assignment dialog's page until the item is in view.
     void reveal(QQuickItem* target)
     {
         QQuickItem* page = item(QStringLiteral("page"));
@@ -87,22 +46,12 @@ public:
         const qreal maxY = page->property("contentHeight").toReal() - page->height();
         page->setProperty("contentY", qBound(0.0, y - 40, maxY));
     }
-    QPoint centreOf(QQuickItem* target, QPointF offset = {})
-    {
-        const QPointF local = offset.isNull() ? QPointF(target->width() / 2, target->height() / 2) : offset;
-        return target->mapToScene(local).toPoint();
-    }
-    void clickAt(QPoint at)
-    {
-        QTest::mouseClick(view(), Qt::LeftButton, {}, at);
-        QTest::qWait(20);
-    }
-    void click(const QString& name, QPointF offset = {})
+    void click(const QString& name)
     {
         QQuickItem* target = item(name);
         QVERIFY(target);
         reveal(target);
-        clickAt(centreOf(target, offset));
+        click(at(target));
     }
     void openButton(int index) { click(QStringLiteral("row_%1").arg(index)); }
     // A drop-down grid: open it, let it unfold, click a cell (row, column).
@@ -111,7 +60,7 @@ public:
         click(grid);
         QQuickItem* head = item(grid);
         QTRY_VERIFY(!find(head, QStringLiteral("dropBox"))->property("running").toBool());
-        clickAt(centreOf(head, QPointF(head->width() * (column + 0.5), head->height() * (row + 1.5))));
+        click(at(head, QPointF(head->width() * (column + 0.5), head->height() * (row + 1.5))));
         QTRY_VERIFY(!head->property("isDrop").toBool());
     }
     void key(int usbCode)
@@ -119,16 +68,7 @@ public:
         QMetaObject::invokeMethod(root(), "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, usbCode));
         QMetaObject::invokeMethod(root(), "detectKeyboard", Q_ARG(QVariant, false), Q_ARG(QVariant, usbCode));
     }
-    void save()
-    {
-        click(QStringLiteral("saveButton"));
-        QTRY_VERIFY(view()->isEnabled());
-    }
     MouseState state() const { return mouse->state(); }
-
-    DetectionRig rig;
-    EmulatedMouse* mouse = nullptr;
-    std::unique_ptr<Widget> window;
 };
 
 } // namespace
@@ -141,8 +81,6 @@ private slots:
     void initTestCase() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
     void assignAndSave_data();
     void assignAndSave();
-    void macroSentAtOnce_data();
-    void macroSentAtOnce();
     void screenshotOfTheDialog();
 };
 
@@ -153,8 +91,6 @@ void TestKeysJourney::assignAndSave_data()
     QTest::addColumn<Entry>("sniper");     // the device form of "Sniper Key"
     QTest::addColumn<Entry>("gunEntry");   // "Two Gun" in the normal matrix
     QTest::newRow("553") << EmulatedMouse::Family::F553 << false << Entry{7, 0, 4, 1} << Entry{};
-    QTest::newRow("553 gun") << EmulatedMouse::Family::F553 << true << Entry{7, 0, 4, 1} << Entry{8, 0, 1, 1};
-    QTest::newRow("560") << EmulatedMouse::Family::F560 << false << Entry{11, 0, 1, 1} << Entry{};
     QTest::newRow("560 gun") << EmulatedMouse::Family::F560 << true << Entry{11, 0, 1, 1} << Entry{8, 0, 1, 0};
 }
 
@@ -214,46 +150,6 @@ void TestKeysJourney::assignAndSave()
     for (int button = 0; button < factory.size(); ++button)
         QCOMPARE(entryOf(state.keyMatrix[0], button), factory[button]);
     QCOMPARE(entryOf(state.keyMatrix[0], 14), Entry({4, 0, 1, 0}));
-    QCOMPARE(j.mouse->protocolErrors(), QStringList());
-}
-
-void TestKeysJourney::macroSentAtOnce_data()
-{
-    QTest::addColumn<EmulatedMouse::Family>("family");
-    QTest::newRow("553") << EmulatedMouse::Family::F553;
-    QTest::newRow("560") << EmulatedMouse::Family::F560;
-}
-
-// A macro goes into the button's slot when the dialog closes; the key
-// matrix waits for Save.
-void TestKeysJourney::macroSentAtOnce()
-{
-    QFETCH(EmulatedMouse::Family, family);
-    Journey j(family, false);
-    // One macro in the library: A pressed, 50 ms, A released.
-    j.view()->createMacroIni(QStringLiteral("burst"), 0);
-    j.view()->saveMacroIni(QStringLiteral("burst"), {QStringLiteral("1,A"), QStringLiteral("0,50"), QStringLiteral("2,A")}, 1);
-    j.view()->updataNameList(0, {QStringLiteral("burst")});
-    QVERIFY(j.start());
-    j.mouse->clearRecords();
-
-    j.openButton(3);
-    QTRY_VERIFY(j.item(QStringLiteral("keyAssigment"))->isVisible());
-    j.click(QStringLiteral("macroList"));
-    QQuickItem* list = j.item(QStringLiteral("macroList"));
-    QTRY_VERIFY(!Journey::find(list, QStringLiteral("dropBox"))->property("running").toBool());
-    j.clickAt(j.centreOf(list, QPointF(list->width() / 2, list->height() * 1.5)));
-    QTRY_COMPARE(QQmlProperty::read(j.item(QStringLiteral("keyAssigment")), QStringLiteral("currentText")).toString(),
-                 QStringLiteral("burst"));
-    j.click(QStringLiteral("closeMark"));
-    const QByteArray payload = QByteArray::fromHex("0001050481040000");
-    QTRY_COMPARE(QByteArray(reinterpret_cast<const char*>(j.state().macros[3].data()), payload.size()), payload);
-    QCOMPARE(keyMatrixCommands(j.mouse), 0);
-    QCOMPARE(j.view()->getData(QStringLiteral("mouseMacroKey/3"), false).toString(), QStringLiteral("burst"));
-
-    j.save();
-    QCOMPARE(keyMatrixCommands(j.mouse), 1);
-    QCOMPARE(entryOf(j.state().keyMatrix[0], 3), Entry({9, 0, 4, 0}));
     QCOMPARE(j.mouse->protocolErrors(), QStringList());
 }
 
