@@ -10,11 +10,10 @@
 #include "sim/virtualclock.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
-#include <QQmlContext>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
@@ -57,27 +56,6 @@ private Q_SLOTS:
         deviceConnected = false;
     }
 
-    void trayMenuQuitsWithItsOwnLook()
-    {
-        TestWindow w;
-        QMenu* menu = w.tray()->contextMenu();
-        QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 1);
-        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Quit (&Q)"));
-        QCOMPARE(menu->styleSheet(),
-                 QStringLiteral("QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
-                                "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
-                                "QMenu::item:enabled { color: rgb(225, 225, 225); } "
-                                "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
-                                "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, "
-                                "255, 40); } "
-                                "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
-                                "QMenu::indicator { width: 13px; height: 13px; } "
-                                "QMenu::icon { padding-left: 2px; padding-right: 2px; } "));
-        QCOMPARE(w.tray()->toolTip(), QStringLiteral("TELVARI OSKEN MOUSE K7"));
-        QVERIFY(!w.tray()->icon().isNull());
-    }
-
     void quitEndsTheLoopWithZero()
     {
         TestWindow w;
@@ -85,51 +63,6 @@ private Q_SLOTS:
         QMetaObject::invokeMethod(w.tray()->contextMenu()->actions().first(), "trigger", Qt::QueuedConnection);
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!w.device().monitorRunning);
-    }
-
-    void windowIsFramelessAndFilledByTheScene()
-    {
-        TestWindow w;
-        QCOMPARE(w.objectName(), QStringLiteral("Widget"));
-        QCOMPARE(int(w.windowFlags()), int(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint));
-        QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
-        QCOMPARE(w.styleSheet(), QStringLiteral("background:transparent;"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("TELVARI OSKEN MOUSE K7"));
-
-        myQQuickView* view = w.view();
-        QCOMPARE(view->objectName(), QStringLiteral("ui_View"));
-        QCOMPARE(view->parentWidget(), &w);
-        QVERIFY2(view->rootObject(), "scene did not load");
-        QCOMPARE(w.size(), QSize(1024, 640));
-
-        QQmlContext* context = view->rootContext();
-        QCOMPARE(context->contextProperty(QStringLiteral("ui_View")).value<QObject*>(), view);
-        QCOMPARE(context->contextProperty(QStringLiteral("hid")).value<QObject*>(), &w.device());
-        QCOMPARE(context->contextProperty(QStringLiteral("ui_Ctl")).value<QObject*>(), w.controller());
-    }
-
-    void detectionPassesFoldTogether()
-    {
-        TestWindow w;
-        QCOMPARE(w.detectionTimer().interval(), 2048);
-        QVERIFY(w.detectionTimer().isSingleShot());
-        QVERIFY(!w.detectionTimer().isActive());
-
-        // The rule, not the 2 s wait, is under test: a shorter interval.
-        w.detectionTimer().setInterval(80);
-        QSignalSpy passes(w.events(), &WidgetEvents::detectionPassStarted);
-        QElapsedTimer sinceLast;
-        for (int i = 0; i < 5; ++i) {
-            w.deviceChangeNotice();
-            sinceLast.start();
-            QTest::qWait(30);
-        }
-        QCOMPARE(passes.size(), 0);
-        QTRY_COMPARE(passes.size(), 1);
-        QVERIFY(sinceLast.elapsed() >= 80);
-        QVERIFY(TestWindow::shared().mouse->openCount(EmulatedMouse::Interface::Command) > 0);
-        QTest::qWait(200);
-        QCOMPARE(passes.size(), 1);
     }
 
     void noDetectionWhileTheMonitorRuns()
@@ -297,19 +230,6 @@ private Q_SLOTS:
                 QCOMPARE(meta->method(i).methodType(), QMetaMethod::Slot);
         }
         QCOMPARE(own.mid(0, expected.size()), expected);
-    }
-
-    void passWithoutDeviceHidesTheWindow()
-    {
-        TestWindow w;
-        w.showNormal();
-        deviceConnected = true;
-        QSignalSpy finished(w.events(), &WidgetEvents::detectionPassFinished);
-        w.checkDevice();
-        QCOMPARE(finished.size(), 1);
-        QCOMPARE(finished.first().first().toBool(), false);
-        QVERIFY(!deviceConnected);
-        QVERIFY(!w.isVisible());
     }
 };
 

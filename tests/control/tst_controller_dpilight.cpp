@@ -1,8 +1,6 @@
 // DPI stages, report rate and lighting against the emulated mouse.
 #include "controllerrig.h"
 
-#include "control/lighting.h"
-
 #include <QTest>
 
 #include <functional>
@@ -55,7 +53,6 @@ private slots:
     void colourRouting_data();
     void colourRouting();
     void currentStageAndRate();
-    void speedTables();
     void commandsOfEachFamily_data();
     void commandsOfEachFamily();
 };
@@ -250,30 +247,6 @@ void TestControllerDpiLight::currentStageAndRate()
     QCOMPARE(int(rig560.blocksOf(0x84).at(0).at(1)), 1);
 }
 
-// Every step of every effect's speed table, as the lighting page's effects
-// need them (the device rows above check the routing).
-void TestControllerDpiLight::speedTables()
-{
-    const QList<QList<int>> fullColour = {
-        {0, 0, 0, 0, 0},      {10, 7, 5, 3, 1},     {10, 7, 5, 3, 1},  {0, 0, 0, 0, 0},
-        {0, 0, 0, 0, 0},      {10, 7, 5, 3, 1},     {0, 0, 0, 0, 0},   {0, 0, 0, 0, 0},
-        {20, 17, 15, 13, 11}, {15, 13, 10, 7, 5},   {30, 27, 24, 22, 20}};
-    const QList<QList<int>> singleColour = {
-        {1, 1, 1, 1, 1}, {1, 2, 3, 4, 5}, {30, 24, 18, 12, 6}, {0, 0, 0, 0, 0}, {1, 2, 3, 4, 5}};
-    for (int effect = 0; effect < fullColour.size(); ++effect) {
-        QList<int> speeds;
-        for (int step = 0; step < 5; ++step)
-            speeds << lighting::fullColourTriple(uchar(effect), uchar(step), 0).third;
-        QCOMPARE(speeds, fullColour[effect]);
-    }
-    for (int effect = 0; effect < singleColour.size(); ++effect) {
-        QList<int> values;
-        for (int step = 0; step < 5; ++step)
-            values << lighting::singleColourTriple(uchar(effect), uchar(step), 0).second;
-        QCOMPARE(values, singleColour[effect]);
-    }
-}
-
 using Operation = std::function<void(MouseController&)>;
 Q_DECLARE_METATYPE(Operation)
 
@@ -284,19 +257,12 @@ void TestControllerDpiLight::commandsOfEachFamily_data()
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<QByteArray>("on553");
     QTest::addColumn<QByteArray>("on560");
-    const QVariantList stages = variantList({400, 800});
     QTest::newRow("current stage") << Operation([](MouseController& c) { c.mouseSetCurrentDPI(2); })
                                    << QByteArray::fromHex("0b") << QByteArray::fromHex("04040404");
     QTest::newRow("read stage") << Operation([](MouseController& c) { c.mouseGetCurrentDPI(); })
                                 << QByteArray::fromHex("8b") << QByteArray::fromHex("84");
     QTest::newRow("report rate") << Operation([](MouseController& c) { c.mouseSetReportRate(1); })
                                  << QByteArray::fromHex("01") << QByteArray::fromHex("03030303");
-    QTest::newRow("DPI table") << Operation([stages](MouseController& c) { c.mouseSetDpi(2, "3360", stages); })
-                               << QByteArray::fromHex("11") << QByteArray::fromHex("0c");
-    QTest::newRow("effect") << Operation([](MouseController& c) { c.mouseSetRGBEffect(1, 1, 1); })
-                            << QByteArray::fromHex("0d") << QByteArray::fromHex("0c");
-    QTest::newRow("colours") << Operation([](MouseController& c) { c.mouseSetRGBColor(0, colours(0)); })
-                             << QByteArray::fromHex("1010") << QByteArray::fromHex("0c");
     QTest::newRow("profile reads") << Operation([](MouseController& c) {
         c.mouseReadProfile(1);
         c.mouseReadCurrentProfile();

@@ -72,7 +72,7 @@ QByteArray noticeFrame(quint32 dwData, quint32 cbData, const QByteArray& payload
 
 // The kernel numbers keys in runs that map onto scan codes one to one: the
 // first and last key of every run, with the usage ID the table reports for
-// it, pin the runs; the scan code table itself is pinned by the core test.
+// it, pin the runs.
 struct KernelRow
 {
     const char* name;

@@ -46,12 +46,6 @@ Item {
             started.clear()
         }
 
-        function test_builtInThemeWithoutSceneRoot() {
-            compare(check.borderColor, "#969696")
-            compare(radio.fontSize, 12)
-            compare(field.color, "#09347f")
-        }
-
         function test_checkBoxReportsBeforeToggling() {
             mouseClick(check, check.width - 6, check.height / 2)
             compare(check.isSelect, true)

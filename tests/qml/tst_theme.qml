@@ -55,12 +55,6 @@ Item {
             compare(slider.colorS, root.colorOrange, "the controls follow later changes")
         }
 
-        function test_controlsFindTheirPictures() {
-            var knob = findChild(slider, "knob")
-            compare(knob.source, "qrc:/index/modules/img/skin1/index/slide.png")
-            compare(knob.status, Image.Ready)
-        }
-
         function test_pictures_data() {
             return [
                 { tag: "slider knob", url: "qrc:/index/modules/img/skin1/index/slide.png", w: 12, h: 12 },
@@ -92,8 +86,6 @@ Item {
             compare(environment.height, 640)
             for (var i = 0; i < environment.children.length; ++i)
                 compare(environment.children[i].status, Image.Ready)
-            var logo = environment.children[2]
-            compare(Qt.point(logo.x, logo.y), Qt.point(48, 12))
         }
 
         function test_busyBlinksOnlyWhileBusy() {

@@ -48,8 +48,6 @@ private slots:
     void cleanup();
 
     void resetApconfigKeepsDeviceFlags();
-    void valuesReadBackAsText_data();
-    void valuesReadBackAsText();
     void addressesTheCurrentProfile();
     void refusesProfileNumbersOutOfRange();
     void copiesProfilesBothWays();
@@ -103,37 +101,6 @@ void TestSettingsStore::resetApconfigKeepsDeviceFlags()
     // The device flags are read once, at start.
     QCOMPARE(store.icType(), QStringLiteral("560"));
     QVERIFY(store.isGun());
-}
-
-void TestSettingsStore::valuesReadBackAsText_data()
-{
-    QTest::addColumn<QVariant>("written");
-    QTest::addColumn<QVariant>("readBack");
-    QTest::newRow("int") << QVariant(2) << QVariant(QStringLiteral("2"));
-    QTest::newRow("bool") << QVariant(true) << QVariant(QStringLiteral("true"));
-    QTest::newRow("int list") << QVariant(QVariantList{500, 1000, 1500})
-                              << QVariant(QStringList{"500", "1000", "1500"});
-    QTest::newRow("text") << QVariant(QStringLiteral("宏一")) << QVariant(QStringLiteral("宏一"));
-}
-
-void TestSettingsStore::valuesReadBackAsText()
-{
-    QFETCH(QVariant, written);
-    QFETCH(QVariant, readBack);
-    {
-        SettingsStore store;
-        store.setCurrentProfile(1);
-        store.setData(kMarkerKey, written);
-    }
-    m_sandbox->restart();
-    SettingsStore restarted;
-    restarted.setCurrentProfile(1);
-    const QVariant value = restarted.getData(kMarkerKey, false);
-    QCOMPARE(value.typeId(), readBack.typeId());
-    QCOMPARE(value, readBack);
-    // Read as a list, one stored text is no list at all, not its characters.
-    const QVariantList asList = restarted.getDataList(kMarkerKey, false);
-    QCOMPARE(asList.isEmpty(), readBack.typeId() != QMetaType::QStringList);
 }
 
 void TestSettingsStore::addressesTheCurrentProfile()
