@@ -120,13 +120,10 @@ Item {
             return [
                 { tag: "ratio", ratio: 0.5, knob: 43, signals: 1 },
                 { tag: "ratio 1, one past the drag range", ratio: 1, knob: 82, signals: 1 },
-                { tag: "ratio as text", ratio: "0.5", knob: 43, signals: 1 },
                 { tag: "ratio not a number", ratio: "abc", knob: 4, signals: 1 },
                 { tag: "ratio above 1", ratio: 3, knob: 82, signals: 1 },
-                { tag: "ratio below 0", ratio: -1, knob: 4, signals: 1 },
                 { tag: "step, quiet", step: 3, knob: 61.5, segmentValue: 3, signals: 0 },
                 { tag: "step, reported", step: 2, send: true, knob: 42, segmentValue: 2, signals: 1 },
-                { tag: "step as text", step: "2", knob: 42, segmentValue: 2, signals: 0 },
                 { tag: "step past the last", step: 9, knob: 81, segmentValue: 4, signals: 0 },
                 { tag: "step below 0", step: -1, knob: 3, segmentValue: 0, signals: 0 },
                 { tag: "place", place: 50, knob: 50, segmentValue: 0, signals: 0 },

@@ -66,7 +66,6 @@ void TestLanguageStrings::readsGroups_data()
                                                      << QStringList{"a,b"};
     QTest::newRow("utf-8") << QByteArray("[g]\ntotal=1\n0=宏编辑器\n") << QStringList{"宏编辑器"};
     QTest::newRow("no total") << QByteArray("[g]\n0=a\n") << QStringList();
-    QTest::newRow("zero total") << QByteArray("[g]\ntotal=0\n0=a\n") << QStringList();
     QTest::newRow("negative total") << QByteArray("[g]\ntotal=-4\n0=a\n") << QStringList();
     QTest::newRow("total not a number") << QByteArray("[g]\ntotal=many\n0=a\n") << QStringList();
     QTest::newRow("other group") << QByteArray("[h]\ntotal=1\n0=a\n") << QStringList();

@@ -81,7 +81,6 @@ private slots:
     void renameReachesTheMacroList();
     void failedRenameRollsBack();
     void caseOnlyRenameOfTheSameFile();
-    void writeAfterFormatErrorSucceeds();
     void exportOntoOwnFilesIsRefused();
     void deleteRestoresFactoryButtonsInProfilesZeroToFive();
     void exportsByteForByte();
@@ -342,13 +341,6 @@ void TestMacroLibrary::caseOnlyRenameOfTheSameFile()
     QVERIFY(m_macros->createMacroIni(QStringLiteral("b"), 0));
     QVERIFY(m_macros->createMacroIni(QStringLiteral("B"), 0));
     QVERIFY(!m_macros->modifyMacroNameUpdateProfile(QStringLiteral("b"), QStringLiteral("B")));
-}
-
-void TestMacroLibrary::writeAfterFormatErrorSucceeds()
-{
-    writeBytes(StorePath::macroFile(kMacro), "[config]\ntotal=0\n[broken\n");
-    QVERIFY(m_macros->saveMacroIni(kMacro, {"1,A"}, 1));
-    QCOMPARE(m_macros->loadMacroIni(kMacro), QStringList({"1,A", "1"}));
 }
 
 void TestMacroLibrary::exportOntoOwnFilesIsRefused()

@@ -11,7 +11,6 @@ TestCase {
         return [
             { tag: "top", y: 0, dot: 89 },
             { tag: "bottom", y: 64, dot: 183 },
-            { tag: "half", y: 32, dot: 136 },
             { tag: "factory 5", y: 5, dot: 89 + 94 * 5 / 64 },
             { tag: "text from the file", y: "8", dot: 89 + 94 * 8 / 64 },
             { tag: "above 64 stays at the bottom", y: 200, dot: 183 },
@@ -25,8 +24,6 @@ TestCase {
 
     function test_dotToY_data() {
         return [
-            { tag: "top", dot: 89, y: 0 },
-            { tag: "bottom", dot: 183, y: 64 },
             { tag: "just below the top", dot: 90, y: 0 },
             { tag: "one step", dot: 90.5, y: 1 },
             { tag: "floors", dot: 182, y: 63 },

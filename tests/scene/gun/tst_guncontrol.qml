@@ -135,13 +135,11 @@ Item {
 
         function test_yInputMovesDot() {
             var y = item("yInput")
-            for (var value = 0; value <= 64; value += 8) {
-                y.txtInput.forceActiveFocus()
-                y.textValue = String(value)
-                y.closeFocus()
-                compare(item("dot").y, 89 + 94 * value / 64)
-                compare(editor.gunNumberModel.get(1).y, String(value))
-            }
+            y.txtInput.forceActiveFocus()
+            y.textValue = "40"
+            y.closeFocus()
+            compare(item("dot").y, 89 + 94 * 40 / 64)
+            compare(editor.gunNumberModel.get(1).y, "40")
             y.txtInput.forceActiveFocus()
             y.textValue = "99"
             y.closeFocus()

@@ -54,13 +54,6 @@ TestCase {
         }
     }
 
-    function test_doubledNamesGiveTheirFirstCode() {
-        compare(table.keycodeTostr(0x32), "\\")
-        compare(table.keycodeTostr(0x89), "Intl2")
-        compare(table.strTokeycode("\\"), 0x31)
-        compare(table.strTokeycode("Intl2"), 0x88)
-    }
-
     function test_unknown() {
         compare(table.keycodeTostr(0x74), "")
         compare(table.keycodeTostr(0), "")

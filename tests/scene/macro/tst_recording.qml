@@ -78,17 +78,6 @@ Item {
                     [0x00, 0x03, 0x01, 0x04, 0x81, 0x04, 0x01, 0x05, 0x00, 0x00])
         }
 
-        function test_clockCountsFromStart() {
-            verify(!scene.clock.running)
-            startRecording(true)
-            verify(scene.clock.running)
-            compare(editor.recordCounter, 0)
-            scene.tick(12)
-            compare(editor.recordCounter, 12)
-            press(keyA, true)
-            compare(editor.recordCounter, 0)
-        }
-
         // 127 units or more between two actions cost four more bytes.
         function test_longPauseCountsFourBytes() {
             startRecording(true)

@@ -135,20 +135,6 @@ Item {
             checkDropDown(undefined, 1)
         }
 
-        // Opened from the key dialog, the editor leaves the mask for it.
-        function test_closingAboveTheKeyDialogKeepsTheMask() {
-            editor.close()
-            var keys = findChild(scene, "keyAssigment")
-            scene.openDialog(keys)
-            keys.openMacroEditor()
-            verify(editor.visible)
-            verify(editor.z > keys.z)
-            mouseClick(findChild(editor, "closeMark"))
-            verify(findChild(scene, "mask").visible)
-            mouseClick(findChild(keys, "closeMark"))
-            verify(!findChild(scene, "mask").visible)
-        }
-
         function test_maskPressEndsEdits() {
             var list = findChild(editor, "macroList").view
             list.forceLayout()

@@ -112,7 +112,6 @@ Item {
         function test_typedRows_data() {
             return [
                 { tag: "zero gives 1", typed: "0", rows: 1 },
-                { tag: "empty gives 1", typed: "", rows: 1 },
                 { tag: "three digits", typed: "100", rows: 100 },
                 { tag: "no fourth digit", typed: "1000", rows: 100 },
             ]
