@@ -106,6 +106,8 @@ Item {
     BusyIndicator {
         objectName: "startupBusy"
         anchors.centerIn: parent
-        isBusy: !(window.mainScreen && window.mainScreen.visible)
+        // not while the window is hidden: a blinking nobody sees still
+        // wakes the program sixty times a second
+        isBusy: window.visible && !(window.mainScreen && window.mainScreen.visible)
     }
 }

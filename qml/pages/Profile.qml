@@ -25,6 +25,9 @@ Rectangle {
     readonly property bool canDeleteCurrent: currentRow > 0 && currentRow !== activeRow
 
     signal changeProfile(int profileNumber)
+    // An import went into the active profile's file: what the panels show
+    // and the mouse holds is now out of date.
+    signal activeProfileReplaced()
     signal closed()
 
     function text(i) {
@@ -98,11 +101,14 @@ Rectangle {
         var added = addRow()
         if (currentRow < 0 || currentRow >= profileModel.count)
             return
-        var loaded = ui_View.loadProfile(profileModel.get(currentRow).profileNumber)
+        var number = profileModel.get(currentRow).profileNumber
+        var loaded = ui_View.loadProfile(number)
         if (added && !loaded) {
             profileModel.remove(currentRow)
             currentRow = profileModel.count - 1
             store()
+        } else if (loaded && number === profileNo) {
+            activeProfileReplaced()
         }
     }
     function deleteProfile() {

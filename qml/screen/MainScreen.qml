@@ -268,6 +268,18 @@ Item {
         gunControl.resetData()
         controlUIEnable(true)
     }
+    // An import over the active profile: the panels re-read it and the
+    // mouse receives it, as on a profile change. Unsaved edits give way to
+    // the imported file: were they kept pending, Save would write the old
+    // values over it.
+    function reloadActiveProfile() {
+        controlUIEnable(false)
+        keyMatrix.isSave = false
+        dpiSetting.isSave = false
+        lightControl.isSave = false
+        sendProfilePages()
+        controlUIEnable(true)
+    }
     function changeProfile(number) {
         if (number === profile.profileNo)
             return
@@ -590,6 +602,7 @@ Item {
         objectName: "profile"
         // ==== gun wiring (profile dialog) ====
         onChangeProfile: function(profileNumber) { root.changeProfile(profileNumber) }
+        onActiveProfileReplaced: root.reloadActiveProfile()
         // ==== end gun wiring ====
     }
     ResetConfirm {

@@ -13,6 +13,7 @@ Item {
     function mainFocus() { ++mainFocusCalls }
 
     Profile { id: dialog; x: 20; y: 20 }
+    SignalSpy { id: replaced; target: dialog; signalName: "activeProfileReplaced" }
 
     TestCase {
         name: "Profile"
@@ -93,6 +94,23 @@ Item {
             compare(names().length, 6)
             compare(callLog.names(), ["ui_View.loadProfile"])
             compare(callLog.argsOf("ui_View.loadProfile"), [[2]], "into the highlighted row's profile")
+        }
+
+        function test_importOverTheActiveProfileIsAnnounced_data() {
+            return [
+                { tag: "into the active row", row: 0, loaded: true, announced: 1 },
+                { tag: "into another row", row: 1, loaded: true, announced: 0 },
+                { tag: "cancelled", row: 0, loaded: false, announced: 0 }
+            ]
+        }
+        function test_importOverTheActiveProfileIsAnnounced(data) {
+            for (var i = 0; i < 3; ++i)
+                mouseClick(item("newButton"))
+            ui_View.returns["loadProfile"] = data.loaded
+            replaced.clear()
+            mouseClick(rowItem(data.row))
+            mouseClick(item("importButton"))
+            compare(replaced.count, data.announced)
         }
 
         function test_importIntoNewRow() {

@@ -125,6 +125,19 @@ Item {
             compare(part("dpiSetting").isSave, true, "a profile change keeps pending flags")
         }
 
+        function test_importOverTheActiveProfile_data() {
+            return [ { tag: "gun mouse", isGun: "true" }, { tag: "no gun", isGun: "false" } ]
+        }
+        function test_importOverTheActiveProfile(data) {
+            start({ "mouse/isGun": data.isGun })
+            flag(["keyMatrix", "dpiSetting", "lightControl"])
+            part("profile").activeProfileReplaced()
+            compare(actions(), ["ui_View.setEnabled"].concat(sendSequence(data.isGun === "true"), ["ui_View.setEnabled"]))
+            checkSendArguments()
+            for (var name of ["keyMatrix", "dpiSetting", "lightControl"])
+                compare(part(name).isSave, false, name + ": the imported file wins over unsaved edits")
+        }
+
         function test_choosingTheActiveProfileAgainDoesNothing() {
             start({})
             part("profile").changeProfile(3)

@@ -33,6 +33,7 @@ Item {
             compare(window.visible, false)
             compare(window.mainScreen, null)
             compare(callLog.names(), [])
+            compare(findChild(window, "startupBusy").isBusy, false, "no blinking while hidden")
         }
 
         function test_startupPictureUntilTheScreenShows() {

@@ -13,6 +13,7 @@ Rectangle {
 
     signal closed()
     signal changeProfile(int profileNumber)
+    signal activeProfileReplaced()
 
     function open() { callLog.add("profile", "open", arguments); visible = true }
     function close() { visible = false; closed() }
