@@ -20,6 +20,22 @@ Item {
             return [Math.round(p.x), Math.round(p.y), item.width, item.height]
         }
 
+        // The window coordinates of the layout, which the journeys click at.
+        function test_regionsAtTheirPlaces() {
+            start({})
+            compare(rect(part("keyMatrix")).slice(0, 3), [24, 88, 232])
+            compare(rect(part("dpiSetting")).slice(0, 2), [768, 56])
+            compare(rect(part("lightControl")).slice(0, 2), [768, 56 + 256 + 8])
+            compare(rect(part("profileSelector")), [760, 16, 144, 24])
+            compare(rect(part("helpIcon")).slice(0, 1), [920])
+            compare(rect(part("configButton")), [776, 608, 64, 24])
+            compare(rect(part("resetButton")), [856, 608, 64, 24])
+            compare(rect(part("saveButton")), [936, 608, 64, 24])
+            compare(rect(part("reportRate")).slice(2), [232, 42])
+            compare(rect(part("reportRate").list).slice(2), [120, 24])
+            compare(rect(part("systemSettingEntry")).slice(2), [232, 24])
+        }
+
         function test_editorBox_data() {
             return [ { tag: "gun mouse", isGun: "true", height: 100, gunEntry: true },
                      { tag: "no gun", isGun: "false", height: 76, gunEntry: false } ]

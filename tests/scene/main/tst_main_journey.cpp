@@ -18,6 +18,8 @@ namespace {
 const QPoint RateHead(188, 479);
 QPoint rateRow(int row) { return {188, 491 + 24 * row + 12}; }
 const QPoint ResetButton(888, 620);
+const QPoint ConfigButton(808, 620);
+const QPoint ResetOk(678, 349);   // the centred 427 x 102 confirmation
 
 class TestMainJourney : public QObject
 {
@@ -74,6 +76,38 @@ private slots:
         QTRY_COMPARE(int(deviceRate()), 8);
         QCOMPARE(stored(QStringLiteral("p1.bin"), "mouse/reportRate").toInt(), 0);
         QCOMPARE(part("reportRateList")->property("textValue").toString(), QStringLiteral("125Hz"));
+        QVERIFY(mouse->protocolErrors().isEmpty());
+    }
+
+    void configOpensTheProfileDialogOverTheMask()
+    {
+        click(ConfigButton);
+        QVERIFY(part("profile")->isVisible());
+        QVERIFY(part("mask")->isVisible());
+        part("profile")->setVisible(false);
+        QVERIFY(!part("mask")->isVisible());
+    }
+
+    void factoryResetRestoresProfileAndMouse()
+    {
+        QSettings(QStringLiteral("modules/setting/p1.bin"), QSettings::IniFormat)
+            .setValue(QStringLiteral("mouse/reportRate"), 3);
+        const QVariant factoryRow = stored(QStringLiteral("pD.bin"), "mouse/reportRate");
+        QCOMPARE(factoryRow.toInt(), 2);
+        const int blocksBefore = int(mouse->sentBlocks().size());
+
+        click(ResetButton);
+        QVERIFY(part("resetConfirm")->isVisible());
+        click(ResetOk);
+        QVERIFY(!part("resetConfirm")->isVisible());
+        QTRY_VERIFY(window->view()->isEnabled());
+
+        QCOMPARE(stored(QStringLiteral("p1.bin"), "mouse/reportRate"), factoryRow);
+        QCOMPARE(int(deviceRate()), 2);                              // 500Hz: 2 ms
+        QCOMPARE(int(mouse->state().currentDpi[mouse->state().currentProfile]), 2);
+        QCOMPARE(int(mouse->state().currentKeyMatrix), 0);          // matrix 1, counted from 0
+        QCOMPARE(part("reportRateList")->property("textValue").toString(), QStringLiteral("500Hz"));
+        QVERIFY(int(mouse->sentBlocks().size()) > blocksBefore);
         QVERIFY(mouse->protocolErrors().isEmpty());
     }
 
