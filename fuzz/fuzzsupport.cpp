@@ -1,5 +1,6 @@
 #include "fuzzsupport.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -68,6 +69,14 @@ void copyTree(const QString &from, const QString &to)
 
 QString enterScratchModules(const QString &folder)
 {
+    // Every program of the project runs with an application object, and Qt
+    // relies on one: a stored "@Variant(...)" value, for instance, may hold a
+    // picture, which Qt refuses to make without an application by aborting.
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
     if (!qEnvironmentVariableIsSet("K7_FUZZ_VERBOSE"))
         qInstallMessageHandler(dropMessage);
     const QString base = scratchRoot() + QLatin1Char('/') + folder;

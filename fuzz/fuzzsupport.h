@@ -19,9 +19,9 @@
 
 namespace fuzz {
 
-// Once per process: copies modules/ into a fresh temporary folder, makes it
-// the working directory and silences Qt's messages (K7_FUZZ_VERBOSE=1 keeps
-// them). `folder` names the copy, so a target may keep several.
+// Once per process: makes the application object, copies modules/ into a
+// fresh temporary folder, makes it the working directory and silences Qt's
+// messages (K7_FUZZ_VERBOSE=1 keeps them). `folder` names the copy, so a target may keep several.
 QString enterScratchModules(const QString &folder = QStringLiteral("main"));
 
 // Writes the input as `path` and gives it a modification time that no earlier
