@@ -22,6 +22,7 @@ Item {
     readonly property Item mainScreen: screenLoader.status === Loader.Ready ? screenLoader.item : null
     readonly property bool isPownOn: mainScreen !== null && mainScreen.isPownOn
     readonly property bool isStarted: mainScreen !== null && mainScreen.isStarted
+    readonly property bool screenShown: mainScreen !== null && mainScreen.visible
     // Calls waiting for the screen, as [function name, arguments].
     property var pendingCalls: []
 
@@ -100,14 +101,16 @@ Item {
     Image {
         objectName: "startupPicture"
         anchors.centerIn: parent
-        visible: !(window.mainScreen && window.mainScreen.visible)
-        source: Theme.skinImage("index", "powerOn.png")
+        visible: !window.screenShown
+        // let go once the screen shows its own
+        cache: false
+        source: window.screenShown ? "" : Theme.skinImage("index", "powerOn.png")
     }
     BusyIndicator {
         objectName: "startupBusy"
         anchors.centerIn: parent
         // not while the window is hidden: a blinking nobody sees still
         // wakes the program sixty times a second
-        isBusy: window.visible && !(window.mainScreen && window.mainScreen.visible)
+        isBusy: window.visible && !window.screenShown
     }
 }

@@ -55,7 +55,10 @@ DropDown {
         Grid {
             columns: dropGrid.columns
             Repeater {
-                model: dropGrid.mdItems
+                objectName: "cells"
+                // cells exist only while the grid shows: a screen holds many
+                // folded drop-downs
+                model: box.visible ? dropGrid.mdItems : null
                 delegate: Rectangle {
                     width: dropGrid.width
                     height: dropGrid.rowHeight

@@ -64,9 +64,12 @@ DropDown {
 
         ListView {
             id: rows
+            objectName: "rows"
             width: parent.width - (dropList.hasScrollBar ? dropList.scrollBarWidth : 0)
             height: box.openHeight
-            model: dropList.mdItems
+            // rows exist only while the list shows: a screen holds many
+            // folded drop-downs
+            model: box.visible ? dropList.mdItems : null
             interactive: dropList.hasScrollBar
             boundsBehavior: Flickable.StopAtBounds
             clip: true

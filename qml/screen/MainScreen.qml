@@ -628,7 +628,10 @@ Item {
         objectName: "powerOn"
         anchors.centerIn: parent
         visible: !root.isStarted
-        source: Theme.skinImage("index", "powerOn.png")
+        // Not kept once started: nothing shows it again. Kept out of the
+        // image cache, which would otherwise hold it for minutes.
+        cache: false
+        source: root.isStarted ? "" : Theme.skinImage("index", "powerOn.png")
     }
     BusyIndicator {
         id: busy

@@ -64,6 +64,21 @@ Item {
                 spy.clear()
         }
 
+        // A screen holds dozens of folded drop-downs: their rows cost
+        // memory only while shown.
+        function test_rowsExistOnlyWhileUnfolded() {
+            const made = [[dropList, "rows"], [grid, "cells"]]
+            for (const [control, name] of made) {
+                const rowsOf = findChild(control, name)
+                compare(rowsOf.count, 0, name + " while folded")
+                openFully(control)
+                compare(rowsOf.count, control.mdItems.count, name + " while unfolded")
+                control.closeMenu()
+                tryVerify(function () { return box(control).height === 0 })
+                compare(rowsOf.count, 0, name + " after folding")
+            }
+        }
+
         function test_listStartsOnThirdRow() {
             var list = createTemporaryObject(freshList, parent)
             compare(list.currentSelect, 2)

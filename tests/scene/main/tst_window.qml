@@ -45,11 +45,13 @@ Item {
             var screen = screenOf(window)
             compare(screen.visible, true)
             compare(findChild(window, "startupPicture").visible, false)
+            compare(findChild(window, "startupPicture").status, Image.Null, "the root's picture is let go")
             compare(findChild(window, "startupBusy").visible, false)
             compare(window.isPownOn, true)
             compare(findChild(screen, "powerOn").visible, true, "the screen's own picture takes over")
             screen.setProtectUI(0)
             compare(window.isStarted, true)
+            compare(findChild(screen, "powerOn").status, Image.Null, "nothing shows the picture again")
             compare(ui_View.enabled, true)
         }
 
