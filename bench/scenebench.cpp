@@ -5,8 +5,8 @@
 //
 // For each platform (offscreen; Xvfb when installed), renderer (software
 // scene graph, the default; OpenGL, asked for with QSG_RHI_BACKEND=opengl)
-// and program (k7config-demo with its emulated mouse connected;
-// k7config-minimalwindow) it prints
+// and program (k7config-minimalwindow; the same with one line of text;
+// k7config-demo with its emulated mouse connected) it prints
 //   first frame: median, min and max of N starts, from process start to the
 //                first painted frame with the scene shown, in ms;
 //   rss:         resident memory 2 s after the first frame, in MB;
@@ -32,6 +32,20 @@ struct Setting
     QString platform;   // "offscreen" or "xcb"
     QString renderer;   // "software" or "opengl"
     QString program;
+    QStringList arguments;
+};
+
+// The programs of each platform and renderer, the yardstick first.
+struct Program
+{
+    QString label;
+    QString executable;
+    QStringList arguments;
+};
+const Program programs[] = {
+    {QStringLiteral("minimal window"), QStringLiteral("k7config-minimalwindow"), {}},
+    {QStringLiteral("minimal window + text"), QStringLiteral("k7config-minimalwindow"), {QStringLiteral("--text")}},
+    {QStringLiteral("k7config-demo"), QStringLiteral("k7config-demo"), {}},
 };
 
 struct Figures
@@ -57,14 +71,15 @@ QProcessEnvironment environmentFor(const Setting& s, const QString& display)
 }
 
 // Starts the program and waits for its first-frame line; -1 on failure.
-qint64 startUntilFirstFrame(QProcess& process, const QString& path, const QProcessEnvironment& env)
+qint64 startUntilFirstFrame(QProcess& process, const QString& path, const QStringList& arguments,
+                            const QProcessEnvironment& env)
 {
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
-    process.start(path, {});
+    process.start(path, arguments);
     QByteArray out;
     while (clock.elapsed() < 20000) {
         if (!process.waitForReadyRead(100)) {
@@ -116,7 +131,7 @@ Figures measure(const Setting& s, const QString& folder, const QString& display,
     const QProcessEnvironment env = environmentFor(s, display);
     for (int run = 0; run < runs; ++run) {
         QProcess process;
-        const qint64 ms = startUntilFirstFrame(process, path, env);
+        const qint64 ms = startUntilFirstFrame(process, path, s.arguments, env);
         if (ms < 0) {
             f.failure = QStringLiteral("no frame within 20 s");
             stop(process);
@@ -195,17 +210,17 @@ int main(int argc, char* argv[])
     for (const QString& platform : platforms) {
         for (const QString renderer : {QStringLiteral("software"), QStringLiteral("opengl")}) {
             qint64 minimalMs = -1;
-            for (const QString program : {QStringLiteral("k7config-minimalwindow"), QStringLiteral("k7config-demo")}) {
-                const Setting s{platform, renderer, program};
+            for (const Program& program : programs) {
+                const Setting s{platform, renderer, program.executable, program.arguments};
                 const Figures f = measure(s, folder, platform == QLatin1String("xcb") ? display : QString(), runs, idleSeconds);
-                const QString label = QStringLiteral("%1 %2 %3 ").arg(platform, -10).arg(renderer, -9).arg(program, -23);
+                const QString label = QStringLiteral("%1 %2 %3 ").arg(platform, -10).arg(renderer, -9).arg(program.label, -23);
                 if (!f.failure.isEmpty()) {
                     out << label << f.failure << "\n";
                     out.flush();
                     continue;
                 }
                 const qint64 ms = median(f.firstFrameMs);
-                if (program == QLatin1String("k7config-minimalwindow"))
+                if (&program == &programs[0])
                     minimalMs = ms;
                 const auto [lo, hi] = std::minmax_element(f.firstFrameMs.begin(), f.firstFrameMs.end());
                 out << label << QStringLiteral("%1 %2 %3 %4 %5\n")
