@@ -1,5 +1,7 @@
 #include "devicelist.h"
 
+#include "store/inistore.h"
+
 #include <QLoggingCategory>
 #include <QSettings>
 
@@ -59,7 +61,8 @@ qint32 parseHex32(const QString& text)
 
 QList<DeviceEntry> loadDeviceList(const QString& fileName)
 {
-    const QSettings file(fileName, QSettings::IniFormat);
+    const auto store = openIniStore(fileName);
+    const QSettings& file = *store;
     int count = file.value(QStringLiteral("common/deviceCount"), 0).toInt();
     if (count > MAX_DEVICE_ENTRIES) {
         qCWarning(lcDeviceList) << "deviceCount" << count << "is out of range; reading the first"

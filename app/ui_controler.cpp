@@ -3,6 +3,8 @@
 #include "myqquickview.h"
 #include "widget.h"
 
+#include "store/inistore.h"
+
 #include <QGuiApplication>
 #include <QQmlContext>
 #include <QWindow>
@@ -15,8 +17,8 @@ const char SCENE_URL[] = "qrc:modules/qml/main.qml";
 
 void applyWindowTitle(QWidget* window)
 {
-    const QSettings global(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    window->setWindowTitle(global.value(QStringLiteral("common/name")).toString());
+    const auto global = openIniStore(QStringLiteral("./modules/setting/apConfig.bin"));
+    window->setWindowTitle(global->value(QStringLiteral("common/name")).toString());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "sim/simbackend.h"
 #include "sim/virtualclock.h"
 #include "store/datalocation.h"
+#include "store/inistore.h"
 #include "store/keycatalogue.h"
 #include "store/storepaths.h"
 
@@ -19,9 +20,9 @@ namespace {
 // The demo mouse is of the family the installation names.
 EmulatedMouse::Config demoMouse()
 {
-    const QSettings global(StorePath::kGlobal, QSettings::IniFormat);
+    const auto global = openIniStore(StorePath::kGlobal);
     EmulatedMouse::Config config;
-    config.family = global.value(SettingKey::kIcType).toString() == SettingKey::kIcType560
+    config.family = global->value(SettingKey::kIcType).toString() == SettingKey::kIcType560
                         ? EmulatedMouse::Family::F560
                         : EmulatedMouse::Family::F553;
     return config;

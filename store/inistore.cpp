@@ -1,5 +1,6 @@
 #include "inistore.h"
 
+#include "storedobjects.h"
 #include "storelog.h"
 
 #include <QFile>
@@ -16,6 +17,18 @@ QByteArray fileContent(const QString &path)
 
 std::unique_ptr<QSettings> openIniStore(const QString &path)
 {
+    if (fileHoldsStoredObjects(path)) {
+        // Read as it is, the file could end the program. Kept for a look,
+        // out of the way: the store starts empty, as for a missing file.
+        const QString aside = path + QStringLiteral(".unsafe");
+        QFile::remove(aside);
+        if (QFile::rename(path, aside))
+            qCWarning(lcStore) << "set aside" << path << "as" << aside << "- it holds encoded objects";
+        else
+            qCWarning(lcStore) << "not reading" << path << "- it holds encoded objects and cannot be moved";
+        if (QFile::exists(path))
+            return std::make_unique<QSettings>(aside + QStringLiteral("/unreadable"), QSettings::IniFormat);
+    }
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 

@@ -6,7 +6,9 @@
 
 #include <memory>
 
-// Every settings file is INI text read and written through QSettings.
+// Every settings file is INI text read and written through QSettings. A
+// file holding encoded objects (see storedobjects.h) is set aside as
+// "<path>.unsafe" and the store starts empty.
 std::unique_ptr<QSettings> openIniStore(const QString &path);
 
 // Writes pending changes now and tells whether the file took them.

@@ -7,6 +7,7 @@
 #include "namelists.h"
 #include "safefilename.h"
 #include "settingsstore.h"
+#include "storedobjects.h"
 #include "storelog.h"
 #include "storepaths.h"
 
@@ -281,6 +282,10 @@ bool MacroLibrary::loadMacroFile(const QVariant &macroFileName)
         return false;
     if (QFile::exists(target)) {
         qCWarning(lcStore) << "import refused: macro" << macroFileName.toString() << "exists";
+        return false;
+    }
+    if (fileHoldsStoredObjects(chosen)) {
+        qCWarning(lcStore) << "import refused:" << chosen << "holds encoded objects, not macro steps";
         return false;
     }
     return makeMacroFolder() && replaceWithCopy(chosen, target);

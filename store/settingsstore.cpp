@@ -4,6 +4,7 @@
 #include "filechooser.h"
 #include "inistore.h"
 #include "keycatalogue.h"
+#include "storedobjects.h"
 #include "storelog.h"
 #include "storepaths.h"
 
@@ -142,6 +143,10 @@ bool SettingsStore::loadProfile(int profile)
     const QString chosen = askImportFile(m_fileChooser, profileFilter());
     if (chosen.isEmpty())
         return false;
+    if (fileHoldsStoredObjects(chosen)) {
+        qCWarning(lcStore) << "import refused:" << chosen << "holds encoded objects, not settings";
+        return false;
+    }
     return replaceProfile(profile, chosen);
 }
 

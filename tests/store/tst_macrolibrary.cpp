@@ -421,6 +421,13 @@ void TestMacroLibrary::importsByteForByte()
     QCOMPARE(readBytes(StorePath::macroFile(name)), kWindowsMacro);
     QCOMPARE(m_macros->loadMacroIni(name), QStringList({"1,A", "2,回车", "3"}));
 
+    // Nor one whose values the reader would decode into objects.
+    const QString forged = m_sandbox->path() + QStringLiteral("/forged.mc");
+    writeBytes(forged, kWindowsMacro + "2=@Variant(\\0\\0\\0\\x41\\0\\0\\0\\0)\r\n");
+    m_chooser.answer = forged;
+    QVERIFY(!m_macros->loadMacroFile(QStringLiteral("Forged")));
+    QVERIFY(!QFile::exists(StorePath::macroFile(QStringLiteral("Forged"))));
+
     // An import never replaces an existing macro.
     QVERIFY(m_macros->createMacroIni(kMacro, 0));
     const QByteArray before = readBytes(StorePath::macroFile(kMacro));

@@ -184,11 +184,18 @@ void TestSettingsStore::importsProfileByteForByte()
     const QString source = m_sandbox->path() + QStringLiteral("/chosen.pf");
     const QByteArray imported = kWindowsProfile + "\r\n[test]\r\nmarker=imported\r\n";
     writeBytes(source, imported);
+    const QString forged = m_sandbox->path() + QStringLiteral("/forged.pf");
+    writeBytes(forged, imported + "[mouseDpi]\r\ncount=@Variant(\\0\\0\\0\\x41\\0\\0\\0\\0)\r\n");
     {
         SettingsStore store(&m_chooser);
         const auto before = m_sandbox->snapshot();
         QVERIFY(!store.loadProfile(2));   // cancelled
         QVERIFY(!store.saveProfile(2));
+        QVERIFY(m_sandbox->snapshot() == before);
+
+        // A file whose values the reader would decode into objects is refused.
+        m_chooser.answer = forged;
+        QVERIFY(!store.loadProfile(2));
         QVERIFY(m_sandbox->snapshot() == before);
 
         m_chooser.answer = source;
