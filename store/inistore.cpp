@@ -59,9 +59,11 @@ bool flushIniStore(QSettings &store)
 
 QString iniText(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    const QString text = value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                                  : value.toString();
+    // An "\x" escape can make half of a UTF-16 pair, which the writer cannot
+    // store: such a text would change on every save. It reads as UTF-8 does.
+    return QStringView(text).isValidUtf16() ? text : QString::fromUtf8(text.toUtf8());
 }
 
 QVariantList iniList(const QVariant &value)

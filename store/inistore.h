@@ -16,6 +16,7 @@ bool flushIniStore(QSettings &store);
 
 // A stored text as one string. An unquoted comma makes the INI reader split
 // a text into a list; joining it again keeps the text instead of dropping it.
+// Half of a UTF-16 pair becomes "?", so that the text survives a save.
 QString iniText(const QVariant &value);
 
 // A stored list. A single stored text is not a list: it gives an empty list

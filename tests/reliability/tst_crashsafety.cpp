@@ -139,7 +139,10 @@ void TestCrashSafety::readLikeStartup(const QString &root, const QSet<QString> &
                 qWarning() << "the macro" << name << "is named but its file is gone";
             }
         }
-        const QStringList macroFiles = QDir(QStringLiteral("modules/macro")).entryList(QDir::Files);
+        // A kill during a write may leave the writer's temporary file
+        // ("<name>.bin.XXXXXX") beside the macros; nothing reads or lists it.
+        const QStringList macroFiles =
+            QDir(QStringLiteral("modules/macro")).entryList({QStringLiteral("*.bin")}, QDir::Files);
         for (const QString &file : macroFiles) {
             QVERIFY2(!macros.loadMacroIni(file.chopped(4)).isEmpty(), qPrintable(file));
             ++*filesRead;

@@ -70,6 +70,7 @@ private slots:
     void nameListFillerSurvivesRestart();
     void savingFewerStepsDropsOldOnes();
     void damagedStepCountIsCapped();
+    void halfSurrogateStepSurvivesSaving();
     void savingOverDamagedFileSucceeds_data();
     void savingOverDamagedFileSucceeds();
     void missingMacroFileIsNotCreated();
@@ -183,6 +184,19 @@ void TestMacroLibrary::damagedStepCountIsCapped()
     QCOMPARE(steps.size(), 1000 + 1); // the steps read, then the repeat count
     QCOMPARE(steps.first(), QStringLiteral("1,A"));
     QCOMPARE(steps.last(), QStringLiteral("1"));
+}
+
+// "\xdd7f" escapes half of a UTF-16 pair, which the writer cannot store
+// as such: read as "?", the step comes back as it was saved.
+void TestMacroLibrary::halfSurrogateStepSurvivesSaving()
+{
+    QVERIFY(m_macros->createMacroIni(kMacro, 0));
+    writeBytes(StorePath::macroFile(kMacro), "[config]\ntotal=1\nrepeat=1\n[macro]\n0=\"1,\\xdd7f\\0)\"\n");
+    const QStringList read = m_macros->loadMacroIni(kMacro);
+    QCOMPARE(read, QStringList({QStringLiteral("1,?") + QChar(0) + QLatin1Char(')'), QStringLiteral("1")}));
+    QVERIFY(m_macros->saveMacroIni(kMacro, read.mid(0, 1), read.last()));
+    m_sandbox->restart();
+    QCOMPARE(m_macros->loadMacroIni(kMacro), read);
 }
 
 void TestMacroLibrary::savingOverDamagedFileSucceeds_data()
