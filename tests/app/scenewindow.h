@@ -41,8 +41,10 @@ public:
         if (!window)
             open();
         window->checkDevice();
+        // The one-second start-up lock plus building the screen: seconds
+        // under the sanitizers on a busy machine, so the bound is generous.
         return QTest::qWaitFor([this] { return root() && root()->property("isStarted").toBool()
-                                               && view()->isEnabled(); }, 5000);
+                                               && view()->isEnabled(); }, 20000);
     }
 
     myQQuickView* view() const { return window->view(); }
