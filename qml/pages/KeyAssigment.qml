@@ -273,8 +273,8 @@ Rectangle {
                     anchors.rightMargin: 2
                     anchors.verticalCenter: parent.verticalCenter
                     visible: dialog.isComboInput
-                    GlyphButton { objectName: "comboConfirm"; glyph: "✓"; name: "Confirm"; onClicked: dialog.confirmCombo() }
-                    GlyphButton { objectName: "comboCancel"; glyph: "✗"; name: "Cancel"; onClicked: dialog.cancelCombo() }
+                    MarkButton { objectName: "comboConfirm"; mark: "check"; name: "Confirm"; onClicked: dialog.confirmCombo() }
+                    MarkButton { objectName: "comboCancel"; mark: "cross"; name: "Cancel"; onClicked: dialog.cancelCombo() }
                 }
             }
 

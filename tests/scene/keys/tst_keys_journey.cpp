@@ -153,13 +153,16 @@ void TestKeysJourney::assignAndSave()
     QCOMPARE(j.mouse->protocolErrors(), QStringList());
 }
 
-// The open dialog as a user sees it, saved where K7_SCREENSHOT_DIR says.
+// The open dialog as a user sees it, its combination field waiting for keys
+// (so its confirm and cancel marks show), saved where K7_SCREENSHOT_DIR says.
 void TestKeysJourney::screenshotOfTheDialog()
 {
     Journey j(EmulatedMouse::Family::F553, true);
     QVERIFY(j.start());
     j.openButton(1);
     QTRY_VERIFY(j.item(QStringLiteral("keyAssigment"))->isVisible());
+    j.click(QStringLiteral("comboField"));
+    QTRY_VERIFY(j.item(QStringLiteral("comboConfirm"))->isVisible());
     QTest::qWait(100);
     const QImage shot = j.view()->grabFramebuffer();
     QCOMPARE(shot.size(), QSize(1024, 640));
