@@ -134,6 +134,19 @@ void myQQuickView::focusInEvent(QFocusEvent* event)
     event->accept();
 }
 
+// Disabling the view (the UI lock, a detection pass) asks it to pass the
+// focus on. The base class would move the scene's focus to its next
+// control, which after the lock shows as focused and takes Space although
+// the user never chose it: the first in the tab order is the button list's
+// restore mark. The view keeps the focus instead; a disabled widget gets no
+// input anyway.
+bool myQQuickView::focusNextPrevChild(bool next)
+{
+    if (!isEnabled())
+        return true;
+    return QQuickWidget::focusNextPrevChild(next);
+}
+
 // ---- settings and profiles ----------------------------------------------
 
 QVariant myQQuickView::getData(QVariant key, bool isRecovery)

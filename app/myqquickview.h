@@ -103,6 +103,7 @@ public Q_SLOTS:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Hid_Thread* m_device = nullptr;

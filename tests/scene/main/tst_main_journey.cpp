@@ -6,6 +6,7 @@
 #include "detectionrig.h"
 
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
 
@@ -109,6 +110,25 @@ private slots:
         QCOMPARE(part("reportRateList")->property("textValue").toString(), QStringLiteral("500Hz"));
         QVERIFY(int(mouse->sentBlocks().size()) > blocksBefore);
         QVERIFY(mouse->protocolErrors().isEmpty());
+    }
+
+    // Locking the view (Save, a reset, every device detection pass) must not
+    // hand the keyboard focus to a control the user never chose: the first
+    // in the tab order is the button list's restore mark, which Space
+    // would then trigger.
+    void lockLeavesTheFocusWhereItWas()
+    {
+        QQuickWindow* scene = window->view()->quickWindow();
+        window->view()->setFocus();
+        QTRY_VERIFY(window->view()->hasFocus());
+        root()->forceActiveFocus();   // as after a dialog closes
+        QQuickItem* before = scene->activeFocusItem();
+        QVERIFY(before);
+        window->view()->setEnabled(false);
+        window->view()->setEnabled(true);
+        QCOMPARE(scene->activeFocusItem(), before);
+        QVERIFY(!part("restoreAll")->hasActiveFocus());
+        QVERIFY(window->view()->hasFocus());
     }
 
     // With K7_SCREENSHOT_DIR set: the window after start-up, and with the
