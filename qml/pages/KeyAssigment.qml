@@ -155,6 +155,14 @@ Rectangle {
         choose(reference.codes.slice(), reference.text)
         buttonList.setEntry(keyIndex, currentCodes, currentText)
     }
+    // A drop-down that opens near the bottom of the page would unfold out of
+    // sight: scroll the page so that its whole list shows.
+    function reveal(drop) {
+        var bottom = drop.mapToItem(page.contentItem, 0, 0).y + drop.height + drop.unfolding.openHeight
+        var overflow = bottom - (page.contentY + page.height)
+        if (overflow > 0)
+            page.contentY = Math.min(page.contentY + overflow, page.contentHeight - page.height)
+    }
     function dropFocus() {
         timesInput.closeFocus()
         macroDrop.closeMenu()
@@ -233,6 +241,7 @@ Rectangle {
                     width: 110
                     textValue: KeyAssign.defaultRate + "ms"
                     onValueChange: function (position) { dialog.setRate(KeyAssign.rateOfPosition(position)) }
+                    onIsDropChanged: if (isDrop) dialog.reveal(this)
                     Component.onCompleted: sliderControl.setValue(KeyAssign.positionOfRate(KeyAssign.defaultRate))
                 }
             }
@@ -282,6 +291,7 @@ Rectangle {
             ChoiceGrid {
                 id: mediaGrid
                 objectName: "mediaGrid"
+                onIsDropChanged: if (isDrop) dialog.reveal(this)
                 choices: KeyAssign.choicesOf("media")
                 labels: dialog.lang
                 current: dialog.currentCodes
@@ -309,6 +319,7 @@ Rectangle {
                                 ? String(names[currentSelect]) : ""
                     }
                     onValueChange: function (row) { dialog.chooseMacro(row) }
+                    onIsDropChanged: if (isDrop) dialog.reveal(this)
                 }
                 TextButton {
                     objectName: "macroEditorButton"
@@ -351,6 +362,7 @@ Rectangle {
             ChoiceGrid {
                 id: windowsGrid
                 objectName: "windowsGrid"
+                onIsDropChanged: if (isDrop) dialog.reveal(this)
                 choices: KeyAssign.choicesOf("windows")
                 labels: dialog.lang
                 current: dialog.currentCodes
@@ -360,6 +372,7 @@ Rectangle {
             ChoiceGrid {
                 id: shortcutGrid
                 objectName: "shortcutGrid"
+                onIsDropChanged: if (isDrop) dialog.reveal(this)
                 choices: KeyAssign.choicesOf("shortcut")
                 labels: dialog.lang
                 current: dialog.currentCodes

@@ -297,6 +297,27 @@ Item {
             compare(media.textValue, "Mute")
         }
 
+        // A drop-down whose head sits at the bottom of the page's view
+        // scrolls the page as it opens, so that its whole list shows.
+        function test_openedListsShowWhole() {
+            s.dialog.macroList.addData(["a", "b", "c", "d", "e", "f"])
+            open(1)
+            var page = child("page")
+            var names = ["rateDrop", "mediaGrid", "macroList", "windowsGrid", "shortcutGrid"]
+            for (var i = 0; i < names.length; ++i) {
+                var drop = child(names[i])
+                var head = drop.mapToItem(page.contentItem, 0, 0).y
+                page.contentY = Math.max(0, head + drop.height - page.height)
+                mouseClick(drop)
+                settle(drop, true)
+                var bottom = head + drop.height + drop.unfolding.openHeight
+                verify(bottom <= page.contentY + page.height, names[i] + ": the list shows whole")
+                verify(head >= page.contentY, names[i] + ": the head stays in view")
+                drop.closeMenu()
+                settle(drop, false)
+            }
+        }
+
         function test_macroAssignedOnClose() {
             s.dialog.macroList.addData(["first", "second"])
             open(5)
