@@ -131,6 +131,9 @@ void myQQuickView::detectMouse(bool isDown, int code, int x, int y)
 void myQQuickView::focusInEvent(QFocusEvent* event)
 {
     repaint();
+    // The scene hears of the focus too: without it none of its controls
+    // takes the keyboard focus, and Tab walks nothing.
+    QQuickWidget::focusInEvent(event);
     event->accept();
 }
 
@@ -145,6 +148,16 @@ bool myQQuickView::focusNextPrevChild(bool next)
     if (!isEnabled())
         return true;
     return QQuickWidget::focusNextPrevChild(next);
+}
+
+// The window becomes active while the view is still locked (the start-up
+// lock, the device check), so nothing takes the focus then. The view takes
+// it when unlocked; otherwise the keyboard reaches nothing until a click.
+void myQQuickView::changeEvent(QEvent* event)
+{
+    QQuickWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && isActiveWindow() && !window()->focusWidget())
+        setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // ---- settings and profiles ----------------------------------------------

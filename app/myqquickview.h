@@ -104,6 +104,7 @@ public Q_SLOTS:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     Hid_Thread* m_device = nullptr;

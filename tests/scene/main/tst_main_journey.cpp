@@ -112,6 +112,20 @@ private slots:
         QVERIFY(mouse->protocolErrors().isEmpty());
     }
 
+    // A keyboard user starts with Tab: the first press must land on one of
+    // the scene's controls, without a click into the window first.
+    void tabFromTheStartReachesAControl()
+    {
+        openWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTRY_VERIFY(window->view()->hasFocus());
+        QTest::keyClick(window->view(), Qt::Key_Tab);
+        QQuickItem* focused = window->view()->quickWindow()->activeFocusItem();
+        QVERIFY(focused);
+        QVERIFY(focused->activeFocusOnTab());
+    }
+
     // Locking the view (Save, a reset, every device detection pass) must not
     // hand the keyboard focus to a control the user never chose: the first
     // in the tab order is the button list's restore mark, which Space
