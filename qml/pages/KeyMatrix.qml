@@ -201,6 +201,10 @@ Rectangle {
                 width: 216
                 height: keyMatrix.rowHeight
                 color: area.containsMouse || keyMatrix.selectKey === index ? Theme.colorOrange : Theme.colorBlue
+                border.color: activeFocus ? Theme.colorOrange : "transparent"
+                activeFocusOnTab: true
+                Keys.onSpacePressed: keyMatrix.clickBtn(index)
+                Keys.onReturnPressed: keyMatrix.clickBtn(index)
                 Accessible.role: Accessible.Button
                 Accessible.name: label.text + " " + assignment
                 Accessible.onPressAction: keyMatrix.clickBtn(index)

@@ -116,6 +116,20 @@ Item {
             compare(child("dialogTitle").text, "Key 1 : Left Key")
         }
 
+        // Keyboard users reach the button rows with Tab and open one with Space.
+        function test_rowsByKeyboard() {
+            seedFactory()
+            s.keyMatrix.init(false, false)
+            child("restoreAll").forceActiveFocus()
+            keyClick(Qt.Key_Tab)
+            verify(child("row_0").activeFocus)
+            keyClick(Qt.Key_Tab)
+            verify(child("row_1").activeFocus)
+            keyClick(Qt.Key_Space)
+            verify(s.dialog.visible)
+            compare(s.dialog.keyIndex, 1)
+        }
+
         function test_title() {
             open(1)
             compare(child("dialogTitle").text, "Key 2 : Right Key")
