@@ -123,6 +123,9 @@ Item {
         topDialogZ += 1
         dialog.z = topDialogZ
         dialog.open()
+        // Tab starts in the dialog; the regions under the mask are disabled
+        // meanwhile, so it stays among the open dialogs' controls.
+        dialog.forceActiveFocus()
     }
     // The key-assignment dialog for button `index`, unless that button holds
     // the last plain left-button assignment.
@@ -358,6 +361,7 @@ Item {
     Mouse {
         id: mouse
         objectName: "mouse"
+        enabled: !root.isDialogOpen
         visible: root.isStarted
         keyCount: root.keyCount
         // ==== keys wiring (mouse picture) ====
@@ -369,6 +373,7 @@ Item {
     Column {
         id: leftColumn
         objectName: "leftColumn"
+        enabled: !root.isDialogOpen
         x: 24
         y: 88
         spacing: 8
@@ -419,6 +424,7 @@ Item {
     Column {
         id: rightColumn
         objectName: "rightColumn"
+        enabled: !root.isDialogOpen
         x: 768
         y: 56
         spacing: 8
@@ -449,6 +455,7 @@ Item {
     DropDownList {
         id: profileSelector
         objectName: "profileSelector"
+        enabled: !root.isDialogOpen
         x: topIcons.x - 16 - width
         y: 16
         width: 144
@@ -462,6 +469,7 @@ Item {
     Row {
         id: topIcons
         objectName: "topIcons"
+        enabled: !root.isDialogOpen
         x: 920
         y: 16
         height: 24
@@ -499,6 +507,7 @@ Item {
     Row {
         id: bottomBar
         objectName: "bottomBar"
+        enabled: !root.isDialogOpen
         anchors.right: parent.right
         anchors.rightMargin: 24
         anchors.bottom: parent.bottom
@@ -527,6 +536,7 @@ Item {
     HelpMenu {
         id: helpMenu
         objectName: "helpMenu"
+        enabled: !root.isDialogOpen
         x: root.width - 300
         y: 30
         z: 10

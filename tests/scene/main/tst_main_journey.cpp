@@ -20,6 +20,7 @@ const QPoint RateHead(188, 479);
 QPoint rateRow(int row) { return {188, 491 + 24 * row + 12}; }
 const QPoint ResetButton(888, 620);
 const QPoint ConfigButton(808, 620);
+const QPoint SystemSettingEntry(139, 519);
 const QPoint ResetOk(678, 349);   // the centred 427 x 102 confirmation
 
 class TestMainJourney : public QObject
@@ -124,6 +125,24 @@ private slots:
         QQuickItem* focused = window->view()->quickWindow()->activeFocusItem();
         QVERIFY(focused);
         QVERIFY(focused->activeFocusOnTab());
+    }
+
+    // While a dialog is open, Tab walks its controls, never those under the
+    // mask, which Space would otherwise trigger unseen.
+    void tabStaysInTheOpenDialog()
+    {
+        click(SystemSettingEntry);
+        QQuickItem* dialog = part("systemSetting");
+        QVERIFY(dialog->isVisible());
+        for (int press = 1; press <= 8; ++press) {
+            QTest::keyClick(window->view(), Qt::Key_Tab);
+            QQuickItem* focused = window->view()->quickWindow()->activeFocusItem();
+            QVERIFY(focused);
+            QVERIFY2(dialog == focused || dialog->isAncestorOf(focused),
+                     qPrintable(QStringLiteral("press %1 reached %2").arg(press).arg(focused->objectName())));
+        }
+        QMetaObject::invokeMethod(dialog, "close");
+        QVERIFY(!part("mask")->isVisible());
     }
 
     // Locking the view (Save, a reset, every device detection pass) must not
