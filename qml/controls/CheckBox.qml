@@ -37,6 +37,7 @@ Item {
     ThemedText {
         id: label
         anchors.verticalCenter: parent.verticalCenter
+        color: check.activeFocus ? Theme.colorOrange : Theme.fontColor
         text: check.textValue
     }
     Rectangle {

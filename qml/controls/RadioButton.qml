@@ -55,6 +55,8 @@ Item {
         x: radio.discSize + radio.gapValue
         anchors.verticalCenter: parent.verticalCenter
         font.pixelSize: radio.fontSize
+        // the keyboard's place shows as on the other controls
+        color: radio.activeFocus ? Theme.colorOrange : Theme.fontColor
         text: radio.textValue
     }
     MouseArea {
