@@ -1,6 +1,7 @@
 #include "entry.h"
 
 #include "firstframeprobe.h"
+#include "heaptrim.h"
 #include "inputcallbacks.h"
 #include "inputhook.h"
 #include "myqquickview.h"
@@ -51,6 +52,7 @@ int runApplication(int argc, char** argv, const StartupHooks& hooks)
     if (hooks.widgetCreated)
         hooks.widgetCreated(window);
     reportFirstFrame(window.view());
+    releaseFreedHeapOnceStarted(window.view());
     // A mouse that is there but out of reach is named, with the fix.
     new PermissionCheck(window, programFolder);
     attachTrayFallback(window);
