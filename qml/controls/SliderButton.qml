@@ -4,6 +4,12 @@ import "../basic"
 // Horizontal slider: a 12 x 12 knob on a 6-high track. Positions are the
 // knob's x, from knobMin to knobMax; with isScale the knob rests only on the
 // segment + 1 steps spread evenly over that range.
+//
+// Keyboard: the arrows move the knob by keyStep (Right and Up towards the
+// high end, so a slider turned on its side works the same), Page Up and
+// Page Down by a tenth of the track, Home and End to the ends. The knob
+// follows every press, as it follows a drag; valueChangeDelay, which pages
+// save on, comes when the key is let go, as when the knob is released.
 Item {
     id: slider
 
@@ -30,6 +36,14 @@ Item {
     // Reach of the track's click area beyond the track on every side.
     readonly property int clickMargin: 3
     readonly property alias knobX: knob.x
+    // Knob pixels an arrow key moves: one step of a scale, else one pixel.
+    property real keyStep: isScale ? travel / Math.max(segment, 1) : 1
+    // Pages whose positions stand for coarser values (a DPI step, a desktop
+    // speed) give the position one value away, so that every press changes
+    // the value: function (position, direction) returning a position.
+    property var stepFrom: null
+    // True from a key's first press to its release.
+    property bool keyHeld: false
 
     function stepPosition(i) {
         return knobMin + i * travel / Math.max(segment, 1)
@@ -69,8 +83,66 @@ Item {
         knob.x = x
     }
 
+    // Where `key` sends the knob, or NaN for a key the slider leaves alone.
+    function keyTarget(key) {
+        var page = Math.max(keyStep, travel / 10)
+        switch (key) {
+        case Qt.Key_Right:
+        case Qt.Key_Up:
+            return stepFrom ? stepFrom(knob.x, 1) : knob.x + keyStep
+        case Qt.Key_Left:
+        case Qt.Key_Down:
+            return stepFrom ? stepFrom(knob.x, -1) : knob.x - keyStep
+        case Qt.Key_PageUp:
+            return knob.x + page
+        case Qt.Key_PageDown:
+            return knob.x - page
+        case Qt.Key_Home:
+            return knobMin
+        case Qt.Key_End:
+            return knobMax
+        }
+        return NaN
+    }
+    function pressKey(key) {
+        var target = keyTarget(key)
+        if (isNaN(target))
+            return false
+        glide.stop()
+        if (!keyHeld) {
+            keyHeld = true
+            btnClick()
+        }
+        target = clampKnob(target)
+        if (isScale) {
+            segmentValue = Math.max(0, Math.min(segment, Math.round((target - knobMin) * segment / travel)))
+            target = stepPosition(segmentValue)
+        }
+        knob.x = target
+        valueChange(knob.x)
+        return true
+    }
+    function releaseKey(key) {
+        if (!keyHeld || isNaN(keyTarget(key)))
+            return false
+        keyHeld = false
+        valueChangeDelay(knob.x)
+        return true
+    }
+
     width: 160
     height: knobSize
+    activeFocusOnTab: true
+    Keys.onPressed: function (event) { event.accepted = slider.pressKey(event.key) }
+    Keys.onReleased: function (event) {
+        if (!event.isAutoRepeat)
+            event.accepted = slider.releaseKey(event.key)
+    }
+    // Focus moving on mid-press still ends the change.
+    onActiveFocusChanged: if (!activeFocus && keyHeld) {
+        keyHeld = false
+        valueChangeDelay(knob.x)
+    }
 
     Rectangle {
         id: track
@@ -139,6 +211,20 @@ Item {
             }
             onCanceled: slider.dragSignal(false)
         }
+    }
+
+    // The keyboard focus: a white ring around the knob, which is orange
+    // itself.
+    Rectangle {
+        objectName: "focusRing"
+        anchors.centerIn: knob
+        width: slider.knobSize + 8
+        height: width
+        radius: width / 2
+        color: "transparent"
+        border.color: Theme.fontColor
+        border.width: 2
+        visible: slider.activeFocus
     }
 
     NumberAnimation {

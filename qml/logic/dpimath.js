@@ -36,6 +36,21 @@ function dpiAt(position, lim) {
     return Math.floor(raw / lim.dpiBase) * lim.dpiBase
 }
 
+// The nearest position in `direction` (+1 or -1) that shows another DPI
+// value: where an arrow key puts the knob. Keys reach what a drag reaches.
+function neighbourPosition(position, direction, lim) {
+    var last = FIRST_POSITION + SPAN
+    var step = direction > 0 ? 1 : -1
+    var p = Math.max(FIRST_POSITION, Math.min(last, Math.round(Number(position))))
+    var value = dpiAt(p, lim)
+    while (p + step >= FIRST_POSITION && p + step <= last) {
+        p += step
+        if (dpiAt(p, lim) !== value)
+            return p
+    }
+    return p
+}
+
 // Knob position of a stored DPI value. Values beyond the limits are held at
 // the ends of the track so that the knob never leaves it.
 // The position lies one step above the value's own; while a step spans less

@@ -22,6 +22,13 @@ function speedIndex(position) {
     return EDGES.length - 1
 }
 
+// The first position of the speed index next to the one at `position`, in
+// `direction` (+1 or -1): where an arrow key puts the knob.
+function neighbourPosition(position, direction) {
+    var index = Math.max(0, Math.min(EDGES.length - 1, speedIndex(position) + (direction > 0 ? 1 : -1)))
+    return index === 0 ? FIRST_POSITION : Math.min(LAST_POSITION, EDGES[index - 1])
+}
+
 // A stored knob position, kept on the track (text, gaps and strays
 // included: the setting files hand back text).
 function knobPosition(stored) {

@@ -146,6 +146,9 @@ Rectangle {
                     Accessible.role: Accessible.Slider
                     Accessible.name: "DPI " + (index + 1)
                     Accessible.description: String(panel.dpiValueArray[index])
+                    stepFrom: function (position, direction) {
+                        return DpiMath.neighbourPosition(position, direction, panel.limits())
+                    }
                     onBtnClick: panel.closeMainMenus()
                     onValueChange: function (position) { panel.dpiValueProc(index, position, false) }
                     onValueChangeDelay: function (position) { panel.dpiValueProc(index, position, true) }

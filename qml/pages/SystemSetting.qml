@@ -124,6 +124,7 @@ Rectangle {
                 id: speedSlider
                 objectName: "speedSlider"
                 width: 352
+                stepFrom: function (position, direction) { return PointerSpeed.neighbourPosition(position, direction) }
                 Accessible.role: Accessible.Slider
                 Accessible.name: dialog.text(1)
                 onValueChangeDelay: dialog.saveData(true, 1)
@@ -138,6 +139,7 @@ Rectangle {
                 id: doubleSlider
                 objectName: "doubleSlider"
                 width: 352
+                stepFrom: function (position, direction) { return PointerSpeed.neighbourPosition(position, direction) }
                 Accessible.role: Accessible.Slider
                 Accessible.name: dialog.text(2)
                 onValueChangeDelay: dialog.saveData(true, 2)

@@ -24,6 +24,7 @@ Item {
         function init() {
             failOnWarning(/./)
             slider.isScale = false
+            slider.stepFrom = null
             slider.setIndexValue(0, false)
             for (const spy of [changed, delayed, clicked, dragged])
                 spy.clear()
@@ -151,6 +152,66 @@ Item {
             wait(200)
             compare(knob().x, 10, "a glide under way must not overwrite a new place")
             compare(delayed.count, 0)
+        }
+
+        // Keys move the knob at once; the value a page saves comes once,
+        // when the key is let go, as after a drag.
+        function test_keys_data() {
+            return [
+                { tag: "free, right twice", keys: [Qt.Key_Right, Qt.Key_Right], from: 40, knob: 42 },
+                { tag: "free, up is the high end too", keys: [Qt.Key_Up], from: 40, knob: 41 },
+                { tag: "free, down", keys: [Qt.Key_Down, Qt.Key_Left], from: 40, knob: 38 },
+                { tag: "free, stops at the end", keys: [Qt.Key_Left, Qt.Key_Left], from: 4, knob: 3 },
+                { tag: "free, page up", keys: [Qt.Key_PageUp], from: 40, knob: 47.8 },
+                { tag: "free, home", keys: [Qt.Key_Home], from: 40, knob: 3 },
+                { tag: "free, end", keys: [Qt.Key_End], from: 40, knob: 81 },
+                { tag: "scale, one step a press", scale: true, keys: [Qt.Key_Right, Qt.Key_Right], from: 3,
+                  knob: 42, step: 2 },
+                { tag: "scale, page is one step", scale: true, keys: [Qt.Key_PageDown], from: 81, knob: 61.5, step: 3 },
+                { tag: "scale, stops at the end", scale: true, keys: [Qt.Key_Right], from: 81, knob: 81, step: 4 },
+            ]
+        }
+        function test_keys(data) {
+            slider.isScale = data.scale === true
+            slider.setValue(data.from)
+            slider.forceActiveFocus()
+            verify(findChild(slider, "focusRing").visible)
+            for (const key of data.keys)
+                keyPress(key)
+            compare(knob().x, data.knob)
+            compare(changed.count, data.keys.length)
+            compare(changed.signalArguments[changed.count - 1][0], Math.floor(data.knob))
+            compare(clicked.count, 1, "one press of the knob however long the key is held")
+            compare(delayed.count, 0, "nothing is saved while the key is down")
+            keyRelease(data.keys[data.keys.length - 1])
+            compare(delayed.count, 1)
+            compare(delayed.signalArguments[0][0], Math.floor(data.knob))
+            if (data.scale)
+                compare(slider.segmentValue, data.step)
+        }
+
+        function test_keysUseThePageStep() {
+            // a page whose values are coarser than a pixel: every fifth pixel
+            slider.stepFrom = function (position, direction) { return position + 5 * direction }
+            slider.setValue(40)
+            slider.forceActiveFocus()
+            keyClick(Qt.Key_Right)
+            compare(knob().x, 45)
+            keyClick(Qt.Key_Down)
+            compare(knob().x, 40)
+            compare(delayed.count, 2)
+        }
+
+        function test_otherKeysAndLostFocus() {
+            slider.setValue(40)
+            slider.forceActiveFocus()
+            keyClick(Qt.Key_A)
+            compare(changed.count + delayed.count + clicked.count, 0)
+            keyPress(Qt.Key_Right)
+            slider.focus = false
+            compare(delayed.count, 1, "leaving the slider mid-press still ends the change")
+            keyRelease(Qt.Key_Right)
+            compare(delayed.count, 1)
         }
     }
 }

@@ -41,6 +41,7 @@ class TestPerfJourneys : public QObject
 private Q_SLOTS:
     void dpiStagesReachTheMouse_data();
     void dpiStagesReachTheMouse();
+    void dpiStageByKeyboard();
     void screenshots();
 };
 
@@ -107,6 +108,32 @@ void TestPerfJourneys::dpiStagesReachTheMouse()
         QCOMPARE(int(image[82]), highBits);
         QCOMPARE(int(image[83]), highBits);
     }
+    QVERIFY(scene.mouse->protocolErrors().isEmpty());
+}
+
+// The keyboard alone: Tab from stage 1's slider to stage 2's, Up pressed
+// twice and let go, Save. Each press is one DPI step; nothing is pending
+// until the key is let go.
+void TestPerfJourneys::dpiStageByKeyboard()
+{
+    SceneWindow scene(Family::F553, false, {{"sensorType", "3360"}, {"maxDPI", 12000}, {"dpiBase", 100}, {"minDPI", 200}});
+    QVERIFY(scene.start());
+    QQuickItem* panel = scene.item("dpiSetting");
+    const int before = stageValues(scene)[1];
+    scene.item("stageSlider0", panel)->forceActiveFocus();
+    QTest::keyClick(scene.view(), Qt::Key_Tab);
+    QVERIFY(scene.item("stageSlider1", panel)->hasActiveFocus());
+
+    QTest::keyPress(scene.view(), Qt::Key_Up);
+    QTest::keyPress(scene.view(), Qt::Key_Up);
+    QCOMPARE(stageValues(scene)[1], before + 200);
+    QVERIFY(!panel->property("isSave").toBool());
+    QTest::keyRelease(scene.view(), Qt::Key_Up);
+    QVERIFY(panel->property("isSave").toBool());
+
+    scene.save();
+    QTRY_VERIFY(!panel->property("isSave").toBool());
+    QCOMPARE(int(scene.mouse->state().dpiTable[1]), int(dpiCode(QStringLiteral("3360"), before + 200)));
     QVERIFY(scene.mouse->protocolErrors().isEmpty());
 }
 

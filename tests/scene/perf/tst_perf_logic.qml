@@ -84,6 +84,50 @@ TestCase {
         compare(PointerSpeed.speedIndex(data.position), data.index)
     }
 
+    // Arrow keys walk a slider value by value: up the whole track and back,
+    // each press shows the next value a drag can show, none skipped; past
+    // the last value a press only takes the knob to the end.
+    function walk(first, last, neighbour, valueAt) {
+        function pressAll(from, direction) {
+            var p = from
+            var seen = [valueAt(p)]
+            for (var next = neighbour(p, direction); next !== p; next = neighbour(p, direction)) {
+                p = next
+                if (valueAt(p) !== seen[seen.length - 1])
+                    seen.push(valueAt(p))
+                else
+                    compare(p, direction > 0 ? last : first, "a press that changes nothing ends at the end")
+            }
+            return { end: p, values: seen }
+        }
+        var all = []
+        for (var q = first; q <= last; ++q) {
+            if (all.indexOf(valueAt(q)) < 0)
+                all.push(valueAt(q))
+        }
+        var up = pressAll(first, 1)
+        compare(up.end, last)
+        compare(up.values, all)
+        var down = pressAll(last, -1)
+        compare(down.end, first)
+        compare(down.values, all.slice().reverse())
+    }
+    function test_arrowStepsDpi_data() {
+        return [ { tag: "defaults", lim: [200, 6000, 50] }, { tag: "coarse", lim: [200, 16000, 50] },
+                 { tag: "shipped", lim: [200, 12000, 100] } ]
+    }
+    function test_arrowStepsDpi(data) {
+        var lim = DpiMath.limits(data.lim[0], data.lim[1], data.lim[2])
+        walk(3, 161, function (p, d) { return DpiMath.neighbourPosition(p, d, lim) },
+             function (p) { return DpiMath.dpiAt(p, lim) })
+        compare(DpiMath.neighbourPosition(162, 1, lim), 161, "a stored value one past the drag range")
+    }
+    function test_arrowStepsPointerSpeed() {
+        walk(3, 305, PointerSpeed.neighbourPosition, PointerSpeed.speedIndex)
+        compare(PointerSpeed.neighbourPosition(150, 1), 172)
+        compare(PointerSpeed.neighbourPosition(150, -1), 104)
+    }
+
     function test_storedSystemValues() {
         compare(PointerSpeed.knobPosition("155"), 155)
         compare(PointerSpeed.knobPosition(""), 3)
