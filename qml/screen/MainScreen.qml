@@ -338,6 +338,33 @@ Item {
             keyAssigment.detectKeyboard(isDown, usbCode, 1)
     }
     onMsg_KB: function(isDown, usbCode) { routeKey(isDown, usbCode) }
+    // While a page captures keys (a recording, a key to insert, a fire key
+    // or a combination), Escape is one of the keys the user means.
+    function isCapturingKeys() {
+        return (macroEditor.visible && (macroEditor.isInputting || macroEditor.isInsertting))
+                || keyAssigment.isFireInput || keyAssigment.isComboInput
+    }
+    function topOpenDialog() {
+        var top = null
+        for (var i = 0; i < dialogs.length; ++i) {
+            if (dialogs[i].visible && (top === null || dialogs[i].z > top.z))
+                top = dialogs[i]
+        }
+        return top
+    }
+    // Escape closes the dialog on top, as its close mark does; the keyboard
+    // goes on in the dialog under it, if any.
+    function closeTopDialog() {
+        var top = topOpenDialog()
+        if (top === null || isCapturingKeys())
+            return false
+        top.close()
+        var next = topOpenDialog()
+        if (next !== null)
+            next.forceActiveFocus()
+        return true
+    }
+    Keys.onEscapePressed: function (event) { event.accepted = root.closeTopDialog() }
 
     Timer {
         id: protectTimer

@@ -167,6 +167,31 @@ Item {
             compare(part("mask").visible, false)
         }
 
+        // Escape closes the dialog on top and leaves the keyboard in the one
+        // under it; while keys are being captured it is one of those keys.
+        function test_escapeClosesTheTopDialog() {
+            start({})
+            scene.openKeyAssignment(1)
+            var keys = part("keyAssigment")
+            keys.openMacroEditor()
+            var macro = part("macroEditor")
+            macro.isInputting = true
+            keyClick(Qt.Key_Escape)
+            compare(macro.visible, true, "a macro being recorded")
+            macro.isInputting = false
+            keyClick(Qt.Key_Escape)
+            compare(macro.visible, false)
+            compare(keys.visible, true)
+            verify(keys.activeFocus, "the keyboard goes on in the dialog under it")
+            keys.isComboInput = true
+            keyClick(Qt.Key_Escape)
+            compare(keys.visible, true, "a combination being captured")
+            keys.isComboInput = false
+            keyClick(Qt.Key_Escape)
+            compare(keys.visible, false)
+            compare(part("mask").visible, false)
+        }
+
         function test_maskSwallowsClicksAndDropsDialogFocus() {
             start({})
             mouseClick(part("configButton"))
