@@ -8,6 +8,22 @@ var SEGMENT = 30
 var LAST_X = 183
 var WHITE = [255, 255, 255]
 
+// Where a key sends the pointer from x, or NaN for a key the bar leaves
+// alone: a pixel with the arrows, a tenth of the bar with Page Up and Page
+// Down, the ends with Home and End. pointTo keeps it on the bar.
+function keyTarget(key, x) {
+    var page = Math.round(LAST_X / 10)
+    switch (key) {
+    case Qt.Key_Right: return x + 1
+    case Qt.Key_Left: return x - 1
+    case Qt.Key_PageUp: return x + page
+    case Qt.Key_PageDown: return x - page
+    case Qt.Key_Home: return 0
+    case Qt.Key_End: return LAST_X
+    }
+    return NaN
+}
+
 // Colour [r, g, b] under position x.
 function colorAt(x) {
     var pos = Math.max(0, Math.min(LAST_X, Math.floor(Number(x)) || 0))

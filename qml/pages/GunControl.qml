@@ -299,6 +299,36 @@ Rectangle {
             Accessible.name: gunControl.text(3)
             Accessible.description: yInput.textValue
 
+            // Up and Down move the dot one Y step; the gun takes the new Y
+            // when the key is let go, as when the dot is released.
+            activeFocusOnTab: true
+            Keys.onPressed: function (event) {
+                var step = event.key === Qt.Key_Down ? 1 : event.key === Qt.Key_Up ? -1 : 0
+                if (step === 0)
+                    return
+                var y = GunMath.clamp(GunMath.yOfDot(dot.y) + step, 0, GunMath.Y_MAX)
+                dot.y = GunMath.dotOfY(y)
+                yInput.textValue = String(y)
+                event.accepted = true
+            }
+            Keys.onReleased: function (event) {
+                if (event.isAutoRepeat || (event.key !== Qt.Key_Down && event.key !== Qt.Key_Up))
+                    return
+                gunControl.editGun("y", yInput.textValue)
+                event.accepted = true
+            }
+            Rectangle {
+                objectName: "dotFocus"
+                anchors.centerIn: parent
+                width: 16
+                height: 16
+                radius: 8
+                color: "transparent"
+                border.color: Theme.fontColor
+                border.width: 2
+                visible: dot.activeFocus
+            }
+
             MouseArea {
                 objectName: "dotArea"
                 anchors.fill: parent

@@ -220,10 +220,15 @@ Rectangle {
                                                   panel.isColorful, panel.is55328)
                     z: index === panel.selectedBlock ? 1 : 0
                     scale: index === panel.selectedBlock ? 1.15 : 1
-                    border.color: index === panel.selectedBlock ? "#ffffff" : Theme.colorGray1
+                    border.color: activeFocus ? Theme.colorOrange
+                                              : index === panel.selectedBlock ? "#ffffff" : Theme.colorGray1
                     Accessible.role: Accessible.Button
                     Accessible.name: panel.text(6) + " " + (index + 1)
                     Accessible.onPressAction: panel.selectBlock(index)
+                    activeFocusOnTab: true
+                    Keys.onSpacePressed: panel.selectBlock(index)
+                    Keys.onReturnPressed: panel.selectBlock(index)
+                    Keys.onEnterPressed: panel.selectBlock(index)
                     MouseArea {
                         anchors.fill: parent
                         anchors.margins: -2
@@ -252,6 +257,7 @@ Rectangle {
             border.color: "#ffffff"
         }
         MouseArea {
+            id: barArea
             objectName: "barArea"
             x: bar.x - 8
             y: pointer.y
@@ -264,6 +270,34 @@ Rectangle {
             onPressed: function (mouse) { panel.pointTo(mouse.x - (bar.x - x)) }
             onPositionChanged: function (mouse) { panel.pointTo(mouse.x - (bar.x - x)) }
             onReleased: panel.isSave = true
+
+            // Left and Right move the pointer a pixel, Page Up and Page Down
+            // a tenth of the bar, Home and End to its ends; the colour
+            // waits for Save from the moment the key is let go.
+            activeFocusOnTab: true
+            Keys.onPressed: function (event) {
+                var x = ColorBar.keyTarget(event.key, panel.pointerX)
+                if (isNaN(x))
+                    return
+                panel.pointTo(x)
+                event.accepted = true
+            }
+            Keys.onReleased: function (event) {
+                if (event.isAutoRepeat || isNaN(ColorBar.keyTarget(event.key, panel.pointerX)))
+                    return
+                panel.isSave = true
+                event.accepted = true
+            }
+        }
+        Rectangle {
+            objectName: "barFocus"
+            x: bar.x - 3
+            y: bar.y - 3
+            width: bar.width + 6
+            height: bar.height + 6
+            color: "transparent"
+            border.color: Theme.colorOrange
+            visible: barArea.activeFocus
         }
 
         Row {

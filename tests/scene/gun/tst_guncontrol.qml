@@ -133,6 +133,26 @@ Item {
             verify(editor.isSave)
         }
 
+        // Up and Down move the dot a Y step each; the record is stored when
+        // the key is let go, and the dot stops at the target's edge.
+        function test_dotByKeyboard() {
+            var dot = item("dot")
+            item("yInput").textValue = "63"
+            dot.y = 89 + 94 * 63 / 64
+            dot.forceActiveFocus()
+            verify(item("dotFocus").visible)
+            keyPress(Qt.Key_Down)
+            keyPress(Qt.Key_Down)
+            compare(item("yInput").textValue, "64")
+            compare(dot.y, 183)
+            compare(savedRecords().length, 0, "nothing stored while the key is down")
+            keyRelease(Qt.Key_Down)
+            compare(savedRecords(), [[1, ["AKM", "L-Click", "12", "1", "64", "5"]]])
+            keyClick(Qt.Key_Up)
+            compare(item("yInput").textValue, "63")
+            compare(savedRecords()[1][1][4], "63")
+        }
+
         function test_yInputMovesDot() {
             var y = item("yInput")
             y.txtInput.forceActiveFocus()

@@ -178,6 +178,32 @@ Item {
             verify(panel.isSave)
         }
 
+        // The keyboard alone: Space picks a block, the arrows and Home and
+        // End move the pointer; the edit is pending once the key is let go.
+        function test_keyboardPicksBlockAndColour() {
+            load(true, false)
+            item("block3").forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            compare(panel.selectedBlock, 2)
+            item("barArea").forceActiveFocus()
+            verify(item("barFocus").visible)
+            keyClick(Qt.Key_Home)
+            compare(item("block3").color.toString(), "#ff0000")
+            verify(panel.isSave)
+            panel.isSave = false
+            keyPress(Qt.Key_Right)
+            keyPress(Qt.Key_PageUp)
+            compare(panel.pointerX, 1 + 18)
+            verify(!panel.isSave, "not while the key is down")
+            keyRelease(Qt.Key_PageUp)
+            verify(panel.isSave)
+            keyClick(Qt.Key_End)
+            compare(item("block3").color.toString(), "#ffffff")
+            keyClick(Qt.Key_Right)
+            compare(panel.pointerX, 183, "the pointer stays on the bar")
+            compare(item("block1").color.toString(), "#ff0000", "only the chosen block changes")
+        }
+
         function test_typedBlackKeepsBlock() {
             load(true, false)
             for (const name of ["inputR", "inputG", "inputB"]) {
