@@ -56,7 +56,6 @@ void TestDpiCodes::stageMask560_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("mask");
     QTest::newRow("1") << 1 << 0x01;
-    QTest::newRow("3") << 3 << 0x07;
     QTest::newRow("8") << 8 << 0xFF;
     QTest::newRow("above 8") << 12 << 0xFF;
     QTest::newRow("0") << 0 << 0x00;

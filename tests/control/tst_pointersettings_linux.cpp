@@ -48,7 +48,6 @@ private slots:
     void speedMapsWindowsScaleOntoDesktopRange();
     void speedOutsideScaleIsRefused();
     void doubleClickTimeIsStored();
-    void wheelLinesHaveNoDesktopSetting();
 };
 
 void TestPointerSettings::indexArithmetic_data()
@@ -107,12 +106,6 @@ void TestPointerSettings::doubleClickTimeIsStored()
     QCOMPARE(stored("double-click", g_settings_get_int), 900);
     QVERIFY(!applyDoubleClickTime(0x80000000u));
     QCOMPARE(stored("double-click", g_settings_get_int), 900);
-}
-
-void TestPointerSettings::wheelLinesHaveNoDesktopSetting()
-{
-    QVERIFY(!applyWheelScrollLines(3));
-    QVERIFY(!applyWheelScrollLines(1000));
 }
 
 int main(int argc, char** argv)

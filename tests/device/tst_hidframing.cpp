@@ -31,7 +31,6 @@ class TestHidFraming : public QObject
     Q_OBJECT
 
 private slots:
-    void slotsInDeclarationOrder();
     void checksum_data();
     void checksum();
     void scrambleWorkedValues_data();
@@ -41,27 +40,6 @@ private slots:
 private:
     Hid_Thread hid;
 };
-
-void TestHidFraming::slotsInDeclarationOrder()
-{
-    const QStringList expected = {
-        "hidCS", "chkDeviceIsEnCode", "USBDataEncryption", "USBDataDecipher",
-        "hid553_00H_GetSecrecyCode", "hid553_83H_GetKeyboardoption", "hid560_81H_GetKeyboardoption",
-        "hid560_82H_GetCurrentProfile", "hid560_84H_GetCurrentDPI", "hid553_8BH_GetCurrentDPI",
-        "hid553_03H_SetKeyboardoption", "hid553_04H_SetGunData", "hid560_01H_SetKeyboardoption",
-        "hid553_01H_SetReportRate", "hid560_03H_SetReportRate", "hid560_04H_SetCurrentDPI",
-        "hid553_0BH_SetCurrentDPI", "hid553_12H_SetKeyMatrix", "hid560_0DH_SetKeyMatrix",
-        "hid560_0CH_setProfile", "hid560_8CH_readProfile", "hid560_02H_SetCurrentProfile",
-        "hid553_13H_SetMacroKey", "hid560_0FH_SetMacroKey", "hid553_11H_SetDPISet",
-        "hid553_02H_SetCurrentKeyMatrix", "hid553_0DH_SetRGBLedEffect", "hid553_0CH_SetFixLEDColor",
-        "hid553_10H_SetLED8StageColor"};
-    const QMetaObject& meta = Hid_Thread::staticMetaObject;
-    QStringList found;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        if (meta.method(i).methodType() == QMetaMethod::Slot)
-            found.append(QString::fromLatin1(meta.method(i).name()));
-    QCOMPARE(found, expected);
-}
 
 void TestHidFraming::checksum_data()
 {
