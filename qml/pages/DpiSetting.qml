@@ -118,6 +118,37 @@ Rectangle {
         text: panel.dpiSettingLang[0] || ""
     }
 
+    // Declared before the sliders: Tab reaches the panel's head first.
+    DropDownList {
+        id: segmentList
+        objectName: "dpiSegment"
+        width: 64
+        anchors.right: restore.left
+        anchors.rightMargin: 10
+        y: 8
+        mdItems: ListModel { id: stageRows }
+        Accessible.role: Accessible.ComboBox
+        Accessible.name: "DPI stages " + textValue
+        onValueChange: function (index) {
+            panel.currentDpiCount = index + 1
+            panel.isSave = true
+        }
+    }
+
+    IconButton {
+        id: restore
+        objectName: "restore"
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        y: 10
+        name: "Restore"
+        file: "restore.png"
+        onClicked: {
+            panel.init(false, true)
+            panel.isSave = true
+        }
+    }
+
     Row {
         id: sliders
         anchors.horizontalCenter: parent.horizontalCenter
@@ -173,36 +204,6 @@ Rectangle {
                 font.pixelSize: Theme.fontMinSize
                 text: panel.dpiValueArray[index]
             }
-        }
-    }
-
-    IconButton {
-        id: restore
-        objectName: "restore"
-        anchors.right: parent.right
-        anchors.rightMargin: 10
-        y: 10
-        name: "Restore"
-        file: "restore.png"
-        onClicked: {
-            panel.init(false, true)
-            panel.isSave = true
-        }
-    }
-
-    DropDownList {
-        id: segmentList
-        objectName: "dpiSegment"
-        width: 64
-        anchors.right: restore.left
-        anchors.rightMargin: 10
-        y: 8
-        mdItems: ListModel { id: stageRows }
-        Accessible.role: Accessible.ComboBox
-        Accessible.name: "DPI stages " + textValue
-        onValueChange: function (index) {
-            panel.currentDpiCount = index + 1
-            panel.isSave = true
         }
     }
 }

@@ -167,6 +167,35 @@ Rectangle {
         text: panel.text(0)
     }
 
+    // Declared before the rows: Tab reaches the panel's head first.
+    DropDownList {
+        id: effectList
+        objectName: "lightModel"
+        width: 120
+        anchors.right: restore.left
+        anchors.rightMargin: 10
+        y: 8
+        currentSelect: 0
+        mdItems: ListModel { id: effectRows }
+        Accessible.role: Accessible.ComboBox
+        Accessible.name: textValue
+        onValueChange: function (index) { panel.chooseEffect(index) }
+    }
+
+    IconButton {
+        id: restore
+        objectName: "restore"
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        y: 10
+        name: "Restore"
+        file: "restore.png"
+        onClicked: {
+            panel.init(false, true)
+            panel.isSave = true
+        }
+    }
+
     Column {
         y: 36
         StepSliderRow {
@@ -210,6 +239,8 @@ Rectangle {
             x: 64
             y: 12
             spacing: 6
+            // Under the cover the keyboard must not reach them either.
+            enabled: panel.traits.colours
             Repeater {
                 model: 8
                 delegate: ColorChip {
@@ -273,10 +304,11 @@ Rectangle {
 
             // Left and Right move the pointer a pixel, Page Up and Page Down
             // a tenth of the bar, Home and End to its ends; the colour
-            // waits for Save from the moment the key is let go.
-            activeFocusOnTab: true
+            // waits for Save from the moment the key is let go. (A mouse
+            // area's `enabled` only concerns the mouse: not under the cover.)
+            activeFocusOnTab: panel.traits.colours
             Keys.onPressed: function (event) {
-                var x = ColorBar.keyTarget(event.key, panel.pointerX)
+                var x = panel.traits.colours ? ColorBar.keyTarget(event.key, panel.pointerX) : NaN
                 if (isNaN(x))
                     return
                 panel.pointTo(x)
@@ -304,6 +336,7 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             y: 100
             spacing: 12
+            enabled: panel.traits.colours
             ChannelField { id: red; name: "R" }
             ChannelField { id: green; name: "G" }
             ChannelField { id: blue; name: "B" }
@@ -326,34 +359,6 @@ Rectangle {
                 onWheel: function (wheel) { wheel.accepted = true }
             }
         }
-    }
-
-    IconButton {
-        id: restore
-        objectName: "restore"
-        anchors.right: parent.right
-        anchors.rightMargin: 10
-        y: 10
-        name: "Restore"
-        file: "restore.png"
-        onClicked: {
-            panel.init(false, true)
-            panel.isSave = true
-        }
-    }
-
-    DropDownList {
-        id: effectList
-        objectName: "lightModel"
-        width: 120
-        anchors.right: restore.left
-        anchors.rightMargin: 10
-        y: 8
-        currentSelect: 0
-        mdItems: ListModel { id: effectRows }
-        Accessible.role: Accessible.ComboBox
-        Accessible.name: textValue
-        onValueChange: function (index) { panel.chooseEffect(index) }
     }
 
     Component.onCompleted: {

@@ -204,6 +204,33 @@ Item {
             compare(item("block1").color.toString(), "#ff0000", "only the chosen block changes")
         }
 
+        // Tab walks the panel's head first, then its rows; the colour
+        // controls only while the effect uses colours, not under the cover.
+        function inPanel(it) {
+            for (; it; it = it.parent) {
+                if (it === panel)
+                    return true
+            }
+            return false
+        }
+        function tabWalk() {
+            var names = []
+            var first = item("lightModelHead")
+            var it = first
+            do {
+                names.push(it.objectName || it.Accessible.name || it.parent.objectName)
+                it = it.nextItemInFocusChain(true)
+            } while (inPanel(it) && it !== first && names.length < 30)
+            return names
+        }
+        function test_tabOrder() {
+            load(true, false)
+            compare(tabWalk(), ["lightModelHead", "restore", "Brightness", "block1", "block2", "block3", "block4",
+                                "block5", "block6", "block7", "block8", "barArea", "inputR", "inputG", "inputB"])
+            choose(2) // Neon: no colours
+            compare(tabWalk(), ["lightModelHead", "restore", "Speed"])
+        }
+
         function test_typedBlackKeepsBlock() {
             load(true, false)
             for (const name of ["inputR", "inputG", "inputB"]) {
