@@ -26,6 +26,10 @@ Item {
     // Calls waiting for the screen, as [function name, arguments].
     property var pendingCalls: []
 
+    // Keys reach the screen's Escape even while no control has the focus.
+    focus: true
+    Keys.onEscapePressed: function (event) { event.accepted = window.mainScreen !== null && window.mainScreen.pressEscape() }
+
     // Locks the view at once, as the screen's own initUI does: nothing may
     // be pressed until the screen has started.
     function initUI() {

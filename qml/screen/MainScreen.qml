@@ -364,7 +364,17 @@ Item {
             next.forceActiveFocus()
         return true
     }
-    Keys.onEscapePressed: function (event) { event.accepted = root.closeTopDialog() }
+    // Escape: closes the dialog on top; with no dialog open, folds the
+    // drop-downs and the help menu. False when it had nothing to do.
+    function pressEscape() {
+        if (closeTopDialog())
+            return true
+        if (isDialogOpen)
+            return false
+        mainFocus()
+        return true
+    }
+    Keys.onEscapePressed: function (event) { event.accepted = root.pressEscape() }
 
     Timer {
         id: protectTimer

@@ -190,6 +190,11 @@ Item {
             keyClick(Qt.Key_Escape)
             compare(keys.visible, false)
             compare(part("mask").visible, false)
+
+            mouseClick(part("helpIcon"))
+            compare(part("helpMenu").visible, true)
+            keyClick(Qt.Key_Escape)
+            compare(part("helpMenu").visible, false, "with no dialog, Escape folds the menus")
         }
 
         function test_maskSwallowsClicksAndDropsDialogFocus() {

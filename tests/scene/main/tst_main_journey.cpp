@@ -21,6 +21,7 @@ QPoint rateRow(int row) { return {188, 491 + 24 * row + 12}; }
 const QPoint ResetButton(888, 620);
 const QPoint ConfigButton(808, 620);
 const QPoint SystemSettingEntry(139, 519);
+const QPoint HelpIcon(930, 27);
 const QPoint ResetOk(678, 349);   // the centred 427 x 102 confirmation
 
 class TestMainJourney : public QObject
@@ -125,6 +126,25 @@ private slots:
         QQuickItem* focused = window->view()->quickWindow()->activeFocusItem();
         QVERIFY(focused);
         QVERIFY(focused->activeFocusOnTab());
+    }
+
+    // Escape with no control focused, right after the start: the help
+    // menu folds; over a dialog, Escape closes the dialog.
+    void escapeFoldsTheMenuAndClosesTheDialog()
+    {
+        openWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        click(HelpIcon);
+        QVERIFY(part("helpMenu")->isVisible());
+        QTest::keyClick(window->view(), Qt::Key_Escape);
+        QVERIFY(!part("helpMenu")->isVisible());
+
+        click(SystemSettingEntry);
+        QVERIFY(part("systemSetting")->isVisible());
+        QTest::keyClick(window->view(), Qt::Key_Escape);
+        QVERIFY(!part("systemSetting")->isVisible());
+        QVERIFY(!part("mask")->isVisible());
     }
 
     // While a dialog is open, Tab walks its controls, never those under the
