@@ -12,8 +12,20 @@ Item {
     property color bgColor: Theme.colorGray0
     property int horizontalOffset: 0
     property DropBox unfolding
+    // Keyboard: Space or Enter opens the drop-down; while it is open the
+    // arrows move a highlighted row (a cell, in a grid), Space or Enter
+    // takes it and Escape folds without a choice. Kinds with rows set
+    // keyRowCount, keyColumns and keyRowStart (where the highlight starts)
+    // and take the row on keyRowChosen.
+    property int keyRowCount: 0
+    property int keyColumns: 1
+    property int keyRowStart: 0
+    property int keyRow: -1
+    // The row shown as current: the keyboard's while it moves one.
+    readonly property int highlightedRow: keyRow >= 0 ? keyRow : keyRowStart
 
     signal btnClick()
+    signal keyRowChosen(int row)
 
     function closeMenu() {
         if (isDrop)
@@ -21,7 +33,28 @@ Item {
     }
     function setDrop(open) {
         isDrop = open
+        keyRow = open && keyRowCount > 0 ? Math.max(0, Math.min(keyRowCount - 1, keyRowStart)) : -1
         unfolding.setOpen(open)
+    }
+    // The head's click, or Space or Enter on it; a click while folding or
+    // unfolding only counts as a click.
+    function toggle() {
+        btnClick()
+        if (!unfolding.running)
+            setDrop(!isDrop)
+    }
+    function activateByKey() {
+        if (isDrop && keyRow >= 0 && !unfolding.running)
+            keyRowChosen(keyRow)
+        else
+            toggle()
+    }
+    function stepKeyRow(dx, dy) {
+        if (keyRow < 0)
+            return
+        var next = keyRow + dx + dy * keyColumns
+        if (next >= 0 && next < keyRowCount)
+            keyRow = next
     }
 
     width: 120
@@ -38,11 +71,9 @@ Item {
         text: dropDown.textValue
         horizontalOffset: dropDown.horizontalOffset
         isOpen: dropDown.isDrop
-        onClicked: {
-            dropDown.btnClick()
-            // a click while folding or unfolding only counts as a click
-            if (!dropDown.unfolding.running)
-                dropDown.setDrop(!dropDown.isDrop)
-        }
+        onClicked: dropDown.toggle()
+        onKeyActivated: dropDown.activateByKey()
+        onKeyStep: function (dx, dy) { dropDown.stepKeyRow(dx, dy) }
+        onKeyFold: dropDown.setDrop(false)
     }
 }

@@ -35,6 +35,10 @@ DropDown {
     }
 
     unfolding: box
+    keyRowCount: mdItems.count
+    keyColumns: columns
+    keyRowStart: currentSelect
+    onKeyRowChosen: function (cell) { chooseCell(cell) }
 
     DropBox {
         id: box
@@ -62,7 +66,7 @@ DropDown {
                 delegate: Rectangle {
                     width: dropGrid.width
                     height: dropGrid.rowHeight
-                    color: index === dropGrid.currentSelect || hover.containsMouse
+                    color: index === dropGrid.highlightedRow || hover.containsMouse
                            ? Theme.colorOrange : "transparent"
                     border.color: dropGrid.borderColor
                     Accessible.role: Accessible.ListItem

@@ -40,6 +40,10 @@ DropDown {
     }
 
     unfolding: box
+    keyRowCount: count
+    keyRowStart: currentSelect
+    onKeyRowChosen: function (row) { choose(row) }
+    onKeyRowChanged: if (keyRow >= 0) rows.positionViewAtIndex(keyRow, ListView.Contain)
 
     DropBox {
         id: box
@@ -76,7 +80,7 @@ DropDown {
             delegate: Rectangle {
                 width: rows.width
                 height: dropList.rowHeight
-                color: index === dropList.currentSelect || hover.containsMouse
+                color: index === dropList.highlightedRow || hover.containsMouse
                        ? Theme.colorOrange : dropList.bgColor
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.textValue

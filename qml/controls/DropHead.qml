@@ -11,6 +11,11 @@ Rectangle {
     property bool isOpen: false
 
     signal clicked()
+    // Keyboard: Space or Enter, an arrow (as a column and a row step), and
+    // Escape while open.
+    signal keyActivated()
+    signal keyStep(int dx, int dy)
+    signal keyFold()
 
     height: 24
     border.width: 1
@@ -19,9 +24,19 @@ Rectangle {
     Accessible.role: Accessible.ComboBox
     Accessible.name: text
     Accessible.onPressAction: clicked()
-    Keys.onSpacePressed: clicked()
-    Keys.onReturnPressed: clicked()
-    Keys.onEnterPressed: clicked()
+    Keys.onSpacePressed: keyActivated()
+    Keys.onReturnPressed: keyActivated()
+    Keys.onEnterPressed: keyActivated()
+    Keys.onUpPressed: keyStep(0, -1)
+    Keys.onDownPressed: keyStep(0, 1)
+    Keys.onLeftPressed: keyStep(-1, 0)
+    Keys.onRightPressed: keyStep(1, 0)
+    Keys.onEscapePressed: function (event) {
+        if (isOpen)
+            keyFold()
+        else
+            event.accepted = false
+    }
 
     ThemedText {
         anchors.centerIn: parent

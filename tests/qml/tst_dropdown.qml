@@ -144,6 +144,52 @@ Item {
             compare(longChanged.signalArguments[0][0], longList.currentSelect)
         }
 
+        // The keyboard alone: Space opens on the current row, the arrows
+        // move the highlight (a grid's Up and Down by a row of cells) and
+        // stop at the ends, Enter takes it; Escape folds without a choice
+        // and is kept from the dialog around.
+        function test_keyboardChoosesRows() {
+            var head = findChild(dropList, "Head")
+            dropList.currentSelect = 1
+            head.forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            verify(dropList.isDrop)
+            compare(dropList.keyRow, 1)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(dropList.keyRow, 3, "held at the last row")
+            tryCompare(box(dropList), "height", box(dropList).openHeight, 1000)
+            keyClick(Qt.Key_Return)
+            verify(!dropList.isDrop)
+            tryCompare(listChanged, "count", 1, 1000)
+            compare(listChanged.signalArguments[0][0], 3)
+            compare(dropList.textValue, "1000Hz")
+
+            var escapes = 0
+            head.parent.parent.Keys.escapePressed.connect(function () { ++escapes })
+            keyClick(Qt.Key_Enter)
+            keyClick(Qt.Key_Up)
+            tryCompare(box(dropList), "height", box(dropList).openHeight, 1000)
+            keyClick(Qt.Key_Escape)
+            verify(!dropList.isDrop)
+            compare(escapes, 0, "Escape folded the list and went no further")
+            tryCompare(box(dropList), "height", 0, 1000)
+            compare(listChanged.count, 1)
+            compare(dropList.currentSelect, 3)
+
+            grid.currentSelect = 0
+            findChild(grid, "Head").forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            keyClick(Qt.Key_Down)
+            compare(grid.keyRow, 3)
+            keyClick(Qt.Key_Right)
+            compare(grid.keyRow, 3, "no cell past the items")
+            tryCompare(box(grid), "height", box(grid).openHeight, 1000)
+            keyClick(Qt.Key_Space)
+            compare(grid.textValue, "C")
+        }
+
         function test_gridCell_data() {
             return [
                 { tag: "cell with text", row: 0, column: 1, select: 1, text: "B" },
