@@ -2,7 +2,8 @@ import QtQuick
 import "../../basic"
 
 // A 64 x 24 button of the profile dialog: its picture, orange while the
-// pointer is over it, and its text.
+// pointer is over it or the keyboard is on it, and its text. Space and
+// Enter press it.
 Item {
     id: button
 
@@ -16,10 +17,14 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: text
     Accessible.onPressAction: clicked()
+    activeFocusOnTab: true
+    Keys.onSpacePressed: clicked()
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
 
     Image {
         anchors.fill: parent
-        source: Theme.skinImage("profile", hover.containsMouse ? "buttonH.png" : "button.png")
+        source: Theme.skinImage("profile", hover.containsMouse || button.activeFocus ? "buttonH.png" : "button.png")
     }
     ThemedText {
         anchors.centerIn: parent

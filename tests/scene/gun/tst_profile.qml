@@ -79,6 +79,9 @@ Item {
             compare(stored(), ["Standard0", "Work2", "Game1", "profile_03"])
             compare(callLog.names(), ["ui_View.updataNameList", "ui_View.resetProfile"])
             compare(callLog.argsOf("ui_View.resetProfile"), [[3]])
+            item("newButton").forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            compare(names()[4], "profile_14", "the keyboard presses the button too")
         }
 
         function test_noSeventhProfileAndImportIntoHighlighted() {
