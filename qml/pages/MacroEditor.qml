@@ -350,20 +350,22 @@ Rectangle {
                 { text: lang(16), enabled: room },
                 { text: lang(17), enabled: room }]
     }
-    function openMacroMenu(row, px, py) {
+    // `byKey`: opened from the keyboard, which the menu takes and gives
+    // back to the list.
+    function openMacroMenu(row, px, py, byKey) {
         macroEditorFocus()
         if (row >= 0)
             selectMacro(row)
         var p = macroView.mapToItem(editor, px, py)
-        macroMenu.popup(p.x, p.y, macroMenuRows())
+        macroMenu.popup(p.x, p.y, macroMenuRows(), byKey ? macroView : null)
     }
-    function openActionMenu(row, px, py) {
+    function openActionMenu(row, px, py, byKey) {
         macroEditorFocus()
         if (currentMacro < 0)
             return
         currentAction = row
         var p = actionView.mapToItem(editor, px, py)
-        actionMenu.popup(p.x, p.y, actionMenuRows())
+        actionMenu.popup(p.x, p.y, actionMenuRows(), byKey ? actionView : null)
     }
 
     objectName: "macroEditor"
@@ -407,7 +409,10 @@ Rectangle {
         width: 168
         height: 328
         model: macroList
+        currentRow: editor.currentMacro
         Accessible.name: editor.lang(1)
+        onRowChosen: function (row) { editor.selectMacro(row) }
+        onRowActivated: function (row) { editor.startRename(row) }
         delegate: MacroRow {
             isCurrent: index === editor.currentMacro
             isEditing: index >= 0 && index === editor.renameRow
@@ -415,7 +420,7 @@ Rectangle {
             onDoubleClicked: function (row) { editor.startRename(row) }
             onEditFinished: function (row, text) { editor.finishRename(row, text) }
         }
-        onMenuRequested: function (row, px, py) { editor.openMacroMenu(row, px, py) }
+        onMenuRequested: function (row, px, py, byKey) { editor.openMacroMenu(row, px, py, byKey) }
     }
     TextButton {
         objectName: "newButton"
@@ -445,7 +450,10 @@ Rectangle {
         width: 424
         height: 328
         model: actionList
+        currentRow: editor.currentAction
         Accessible.name: editor.lang(4)
+        onRowChosen: function (row) { editor.currentAction = row }
+        onRowActivated: function (row) { editor.startDelayEdit(row) }
         delegate: ActionRow {
             isCurrent: index === editor.currentAction
             isEditing: index >= 0 && index === editor.delayEditRow
@@ -453,7 +461,7 @@ Rectangle {
             onDoubleClicked: function (row) { editor.startDelayEdit(row) }
             onEditFinished: function (row, text) { editor.finishDelayEdit(row, text) }
         }
-        onMenuRequested: function (row, px, py) { editor.openActionMenu(row, px, py) }
+        onMenuRequested: function (row, px, py, byKey) { editor.openActionMenu(row, px, py, byKey) }
     }
     TextButton {
         objectName: "recordButton"

@@ -1,6 +1,7 @@
 import QtQuick
 import "../basic"
 import "profile"
+import "../logic/listkeys.js" as ListKeys
 import "../logic/profilenames.js" as Names
 
 // The profile dialog: the stored profiles (at most six), New, Import, and on
@@ -145,7 +146,31 @@ Rectangle {
         currentRow = row
         menu.x = Math.min(point.x, width - menu.width)
         menu.y = Math.min(point.y, height - menu.height)
+        menu.keyRow = -1
         menu.visible = true
+    }
+
+    // ---- keyboard: the list, its menu and the rename field ----
+
+    function pressListKey(event) {
+        var action = ListKeys.listKey(event.key, event.modifiers, currentRow, profileModel.count)
+        if (action === null)
+            return false
+        if (action.kind === "choose") {
+            currentRow = action.row
+            rows.positionViewAtIndex(action.row, ListView.Contain)
+        } else if (action.kind === "activate" && currentRow >= 0) {
+            startRename(currentRow)
+        } else if (action.kind === "menu" && currentRow >= 0) {
+            rows.positionViewAtIndex(currentRow, ListView.Contain)
+            openMenu(currentRow, listFrame.mapToItem(profile, 16, 1 + currentRow * 27 - rows.contentY + 13))
+            menu.keyRow = menu.nextKeyRow(-1, 1)
+            menu.forceActiveFocus()
+        }
+        return true
+    }
+    function giveKeysToList() {
+        listFrame.forceActiveFocus()
     }
 
     width: 415
@@ -163,12 +188,18 @@ Rectangle {
     }
 
     Rectangle {
+        id: listFrame
+        objectName: "profileListFrame"
         x: 16
         y: 48
         width: 384
         height: 180
         color: Theme.colorBlack
-        border.color: Theme.colorGray1
+        border.color: activeFocus ? Theme.colorOrange : Theme.colorGray1
+        activeFocusOnTab: true
+        Keys.onPressed: function (event) { event.accepted = profile.pressListKey(event) }
+        Accessible.role: Accessible.List
+        Accessible.name: profile.text(0)
 
         ListView {
             id: rows
@@ -236,9 +267,9 @@ Rectangle {
                 clip: true
                 Accessible.role: Accessible.EditableText
                 Accessible.name: text
-                Keys.onReturnPressed: profile.finishRename(true)
-                Keys.onEnterPressed: profile.finishRename(true)
-                Keys.onEscapePressed: profile.finishRename(false)
+                Keys.onReturnPressed: { profile.finishRename(true); profile.giveKeysToList() }
+                Keys.onEnterPressed: { profile.finishRename(true); profile.giveKeysToList() }
+                Keys.onEscapePressed: { profile.finishRename(false); profile.giveKeysToList() }
                 onActiveFocusChanged: if (!activeFocus) profile.finishRename(true)
             }
         }
@@ -285,26 +316,51 @@ Rectangle {
     Rectangle {
         id: menu
         objectName: "menu"
+        // The keyboard's item when opened from the keyboard, else -1.
+        property int keyRow: -1
+        readonly property var items: [
+            { label: profile.text(3), act: profile.deleteProfile, name: "deleteItem" },
+            { label: profile.text(4), act: profile.exportProfile, name: "exportItem" }
+        ]
+        function usable() {
+            return [profile.canDeleteCurrent, true]
+        }
+        function nextKeyRow(from, direction) {
+            return ListKeys.nextUsable(usable(), from, direction)
+        }
+        function chooseByKey() {
+            if (keyRow < 0 || !usable()[keyRow])
+                return
+            items[keyRow].act()
+            visible = false
+            profile.giveKeysToList()
+        }
         width: 100
         height: 48
         visible: false
         z: 10
         color: Theme.colorGray0
         border.color: Theme.colorGray1
+        Keys.onUpPressed: keyRow = nextKeyRow(keyRow, -1)
+        Keys.onDownPressed: keyRow = nextKeyRow(keyRow, 1)
+        Keys.onReturnPressed: chooseByKey()
+        Keys.onEnterPressed: chooseByKey()
+        Keys.onSpacePressed: chooseByKey()
+        Keys.onEscapePressed: {
+            visible = false
+            profile.giveKeysToList()
+        }
 
         Column {
             anchors.fill: parent
             Repeater {
-                model: [
-                    { label: profile.text(3), act: profile.deleteProfile, name: "deleteItem" },
-                    { label: profile.text(4), act: profile.exportProfile, name: "exportItem" }
-                ]
+                model: menu.items
                 delegate: Rectangle {
-                    readonly property bool usable: index !== 0 || profile.canDeleteCurrent
+                    readonly property bool usable: menu.usable()[index]
                     objectName: modelData.name
                     width: menu.width
                     height: 24
-                    color: itemHover.containsMouse ? Theme.colorOrange : "transparent"
+                    color: itemHover.containsMouse || index === menu.keyRow ? Theme.colorOrange : "transparent"
                     Accessible.role: Accessible.MenuItem
                     Accessible.name: modelData.label
                     Accessible.onPressAction: modelData.act()

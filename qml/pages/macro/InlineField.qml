@@ -3,14 +3,17 @@ import "../../basic"
 
 // Text field laid over a row while it is edited in place. It opens with
 // `initialText` selected; Enter or losing the focus ends the edit with
-// `finished(text)`. The owner hides the field in answer, which is what
-// keeps a second `finished` from following the first.
+// `finished(text)`, Escape with the text it began with. The owner hides
+// the field in answer, which is what keeps a second `finished` from
+// following the first. Enter and Escape give the keyboard back to where
+// it was when the edit began.
 Rectangle {
     id: field
 
     property string initialText
     property alias validator: input.validator
     property alias input: input
+    property Item focusBack: null
 
     signal finished(string text)
 
@@ -18,11 +21,20 @@ Rectangle {
         if (visible)
             finished(input.text)
     }
+    function finishByKey(keep) {
+        var back = focusBack
+        if (!keep)
+            input.text = initialText
+        finish()
+        if (back)
+            back.forceActiveFocus()
+    }
 
     color: Theme.colorBlue
     onVisibleChanged: {
         if (!visible)
             return
+        focusBack = Window.activeFocusItem
         input.text = initialText
         input.selectAll()
         input.forceActiveFocus()
@@ -43,8 +55,9 @@ Rectangle {
         selectionColor: Theme.colorOrange
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontNormalSize
-        Keys.onReturnPressed: field.finish()
-        Keys.onEnterPressed: field.finish()
+        Keys.onReturnPressed: field.finishByKey(true)
+        Keys.onEnterPressed: field.finishByKey(true)
+        Keys.onEscapePressed: field.finishByKey(false)
         onActiveFocusChanged: if (!activeFocus) field.finish()
     }
 }

@@ -192,6 +192,44 @@ Item {
             compare(stored(), ["Standard0", "Office2", "Game1"])
         }
 
+        // The keyboard alone: Down chooses a row, Enter renames it (Enter
+        // again keeps the name), Shift+F10 opens the menu on its first
+        // usable item, Down and Enter export; Escape in the menu goes no
+        // further. The keyboard comes back to the list each time.
+        function test_keyboard() {
+            var list = item("profileListFrame")
+            list.forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            compare(dialog.currentRow, 1)
+            keyClick(Qt.Key_Return)
+            tryVerify(function () { return item("nameEditor").activeFocus })
+            keySequence("ctrl+a")
+            typeText("Office")
+            keyClick(Qt.Key_Return)
+            compare(names(), ["Standard0", "Office2", "Game1"])
+            verify(list.activeFocus)
+
+            var escapes = 0
+            dialog.Keys.escapePressed.connect(function () { ++escapes })
+            keyClick(Qt.Key_F10, Qt.ShiftModifier)
+            var menu = item("menu")
+            verify(menu.visible)
+            compare(menu.keyRow, 0, "delete: not the first or the active profile")
+            keyClick(Qt.Key_Escape)
+            verify(!menu.visible)
+            compare(escapes, 0)
+            verify(list.activeFocus)
+            keyClick(Qt.Key_Up)
+            keyClick(Qt.Key_Menu)
+            compare(menu.keyRow, 1, "the first profile cannot be deleted")
+            keyClick(Qt.Key_Up)
+            compare(menu.keyRow, 1)
+            keyClick(Qt.Key_Return)
+            compare(callLog.argsOf("ui_View.saveProfile"), [[0]])
+            verify(!menu.visible)
+            verify(list.activeFocus)
+        }
+
         function test_renameEndsOnPressElsewhereOrCancels() {
             renameRow(2, "Play", Qt.Key_Escape)
             compare(names(), ["Standard0", "Work2", "Game1"])

@@ -60,6 +60,26 @@ Item {
             compare(savedSteps(), scene.actionTexts())
         }
 
+        // The keyboard alone: Down to the delay, Enter edits it in place,
+        // the Menu key then inserts a delay before it.
+        function test_keyboard() {
+            var list = scene.part("actionList")
+            list.forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(editor.currentAction, 1)
+            keyClick(Qt.Key_Return)
+            verify(row(1).field.visible)
+            row(1).field.input.text = "120"
+            keyClick(Qt.Key_Return)
+            compare(scene.actionTexts(), ["1,A", "0,120", "2,A"])
+            verify(list.activeFocus)
+            keyClick(Qt.Key_Menu)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Space)
+            compare(scene.actionTexts(), ["1,A", "0,50", "0,120", "2,A"])
+        }
+
         function test_insertMouseKeys_data() {
             return [
                 { tag: "left, after a middle action", at: 0, item: 3,

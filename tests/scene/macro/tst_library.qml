@@ -180,6 +180,51 @@ Item {
             compare(callLog.argsOf("ui_View.saveMacroFile"), [["b"]])
         }
 
+        // The keyboard alone: the arrows choose a macro, Enter renames it
+        // in place (Escape gives up, Enter keeps the new name), the Menu
+        // key opens the menu on its first row that can be chosen; the
+        // keyboard comes back to the list after each.
+        function test_keyboard() {
+            startWith(["a", "b", "c"])
+            var list = scene.part("macroList")
+            list.forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(editor.currentMacro, 1)
+            keyClick(Qt.Key_Return)
+            var field = row(1).field
+            verify(field.visible)
+            field.input.text = "Spray"
+            keyClick(Qt.Key_Escape)
+            verify(!field.visible)
+            compare(renamed.count, 0)
+            verify(list.activeFocus)
+            keyClick(Qt.Key_Return)
+            row(1).field.input.text = "Spray"
+            keyClick(Qt.Key_Return)
+            compare(listNames(), ["a", "Spray", "c"])
+            verify(list.activeFocus)
+
+            var menu = scene.part("macroMenu")
+            var escapes = 0
+            editor.Keys.escapePressed.connect(function () { ++escapes })
+            keyClick(Qt.Key_F10, Qt.ShiftModifier)
+            verify(menu.visible)
+            compare(menu.keyRow, 0)
+            keyClick(Qt.Key_Escape)
+            verify(!menu.visible)
+            compare(escapes, 0, "Escape closed the menu and went no further")
+            verify(list.activeFocus)
+            keyClick(Qt.Key_Menu)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(menu.keyRow, 2, "held at the last row")
+            keyClick(Qt.Key_Return)
+            verify(!menu.visible)
+            compare(callLog.argsOf("ui_View.saveMacroFile"), [["Spray"]])
+        }
+
         function test_menuWithoutAMacro() {
             startWith([])
             mouseClick(scene.part("macroList"), 50, 200, Qt.RightButton)
