@@ -2,6 +2,7 @@ import QtQuick
 import "../basic"
 import "../controls"
 import "../logic/gunmath.js" as GunMath
+import "../logic/listkeys.js" as ListKeys
 
 // The gun editor: the recoil data of the six built-in guns and which gun
 // each of the three gun slots uses. Every edit is written to the gun file at
@@ -203,12 +204,33 @@ Rectangle {
         text: gunControl.text(1)
     }
     Rectangle {
+        id: gunFrame
+        objectName: "gunFrame"
+        // Keyboard: Up and Down move a white frame over the rows, Enter
+        // chooses the framed gun as a click does.
+        property int keyRow: -1
         x: 24
         y: 76
         width: 248
         height: 342
         color: Theme.colorBlack
-        border.color: Theme.colorGray1
+        border.color: activeFocus ? Theme.colorOrange : Theme.colorGray1
+        activeFocusOnTab: true
+        onActiveFocusChanged: keyRow = activeFocus ? gunControl.currentGun : -1
+        Keys.onPressed: function (event) {
+            var action = ListKeys.listKey(event.key, event.modifiers, keyRow, gunList.count)
+            if (action !== null && action.kind === "choose") {
+                keyRow = action.row
+                gunList.positionViewAtIndex(keyRow, ListView.Contain)
+            } else if (action !== null && action.kind === "activate" && keyRow >= 0) {
+                gunControl.chooseGun(keyRow)
+            } else {
+                return
+            }
+            event.accepted = true
+        }
+        Accessible.role: Accessible.List
+        Accessible.name: gunControl.text(1)
 
         ListView {
             id: gunList
@@ -224,6 +246,8 @@ Rectangle {
                 width: gunList.width
                 height: 58
                 color: index === gunControl.currentGun || rowHover.containsMouse ? Theme.colorOrange : Theme.colorBlack
+                border.color: "#ffffff"
+                border.width: index === gunFrame.keyRow ? 2 : 0
 
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.name

@@ -179,6 +179,23 @@ Item {
             compare(editor.slotPeriods, [12, 1, 200])
         }
 
+        // The keyboard moves a frame over the rows and chooses only with
+        // Enter.
+        function test_choosingRowByKeyboard() {
+            item("slotList").currentSelect = 1
+            var frame = item("gunFrame")
+            frame.forceActiveFocus()
+            compare(frame.keyRow, editor.currentGun)
+            var from = editor.currentGun
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(editor.currentGun, from, "nothing chosen while moving")
+            compare(callLog.count("ui_View.setGlobalData"), 0)
+            keyClick(Qt.Key_Return)
+            compare(editor.currentGun, from + 2)
+            compare(editor.selectGun2, from + 2)
+        }
+
         function test_choosingSlotShowsItsGun() {
             editor.chooseSlot(2)
             compare(editor.currentGun, 3)
