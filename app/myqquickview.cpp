@@ -12,6 +12,7 @@
 
 #include <QFocusEvent>
 #include <QJSValue>
+#include <QKeyEvent>
 #include <QQuickItem>
 #include <QThread>
 
@@ -126,6 +127,35 @@ void myQQuickView::detectMouse(bool isDown, int code, int x, int y)
 {
     callRootFunction(rootObject(), "detectMouse", Qt::QueuedConnection,
                      {QVariant(isDown), QVariant(code), QVariant(x), QVariant(y)});
+}
+
+// While the scene captures keys (a macro recording, a key to insert, a
+// fire key or a combination), every key is one the user means to capture:
+// the hooks take it, and the scene's controls must not act on it as well.
+// A recorded arrow key would otherwise move the macro list to another
+// macro and end the recording; a recorded Space would press the focused
+// button.
+static bool sceneCapturesKeys(QQuickItem* root)
+{
+    return root && root->property("isCapturingKeys").toBool();
+}
+
+void myQQuickView::keyPressEvent(QKeyEvent* event)
+{
+    if (sceneCapturesKeys(rootObject())) {
+        event->accept();
+        return;
+    }
+    QQuickWidget::keyPressEvent(event);
+}
+
+void myQQuickView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (sceneCapturesKeys(rootObject())) {
+        event->accept();
+        return;
+    }
+    QQuickWidget::keyReleaseEvent(event);
 }
 
 void myQQuickView::focusInEvent(QFocusEvent* event)

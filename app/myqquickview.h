@@ -102,6 +102,8 @@ public Q_SLOTS:
     void setCurrentDPI(int dpiValue);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent* event) override;

@@ -23,6 +23,9 @@ Item {
     readonly property bool isPownOn: mainScreen !== null && mainScreen.isPownOn
     readonly property bool isStarted: mainScreen !== null && mainScreen.isStarted
     readonly property bool screenShown: mainScreen !== null && mainScreen.visible
+    // True while a page captures keys: the host then keeps key events from
+    // the scene's controls.
+    readonly property bool isCapturingKeys: mainScreen !== null && mainScreen.capturingKeys
     // Calls waiting for the screen, as [function name, arguments].
     property var pendingCalls: []
 

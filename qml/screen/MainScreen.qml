@@ -339,11 +339,9 @@ Item {
     }
     onMsg_KB: function(isDown, usbCode) { routeKey(isDown, usbCode) }
     // While a page captures keys (a recording, a key to insert, a fire key
-    // or a combination), Escape is one of the keys the user means.
-    function isCapturingKeys() {
-        return (macroEditor.visible && (macroEditor.isInputting || macroEditor.isInsertting))
-                || keyAssigment.isFireInput || keyAssigment.isComboInput
-    }
+    // or a combination), every key, Escape too, is one the user means.
+    readonly property bool capturingKeys: (macroEditor.visible && (macroEditor.isInputting || macroEditor.isInsertting))
+                                          || keyAssigment.isFireInput || keyAssigment.isComboInput
     function topOpenDialog() {
         var top = null
         for (var i = 0; i < dialogs.length; ++i) {
@@ -356,7 +354,7 @@ Item {
     // goes on in the dialog under it, if any.
     function closeTopDialog() {
         var top = topOpenDialog()
-        if (top === null || isCapturingKeys())
+        if (top === null || capturingKeys)
             return false
         top.close()
         var next = topOpenDialog()

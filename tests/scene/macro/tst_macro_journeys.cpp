@@ -45,6 +45,7 @@ class MacroJourneys : public QObject
 private Q_SLOTS:
     void cleanup();
     void recordedMacroFollowsItsButton();
+    void keysBeingRecordedStayOutOfTheScene();
     void screenshot();
 
 private:
@@ -154,6 +155,26 @@ void MacroJourneys::recordedMacroFollowsItsButton()
     QTRY_COMPARE(deviceMacro(Button).toHex(' '), block(thrice).toHex(' '));
     QCOMPARE(view()->loadMacroIni(QStringLiteral("Burst")),
              QStringList({"1,A", "2,A", "3,MS-L", "4,MS-L", "3"}));
+}
+
+// A Space being recorded must not also press the focused Record button,
+// which would end the recording; once it has ended, Space presses it again.
+void MacroJourneys::keysBeingRecordedStayOutOfTheScene()
+{
+    connectWithMacroOnButton(EmulatedMouse::Family::F553);
+    click(macroRow(0));
+    QQuickItem* record = part(QStringLiteral("recordButton"));
+    click(record);
+    QVERIFY(editor()->property("isInputting").toBool());
+    QVERIFY(root()->property("isCapturingKeys").toBool());
+    record->forceActiveFocus();
+    QTest::keyClick(view(), Qt::Key_Space);
+    QVERIFY2(editor()->property("isInputting").toBool(), "still recording");
+    click(record);
+    QVERIFY(!root()->property("isCapturingKeys").toBool());
+    record->forceActiveFocus();
+    QTest::keyClick(view(), Qt::Key_Space);
+    QVERIFY(editor()->property("isInputting").toBool());
 }
 
 // The open editor as a user sees it; written where K7_SCREENSHOT_DIR says.
