@@ -58,6 +58,22 @@ Item {
     readonly property bool isDialogOpen: keyAssigment.visible || macroEditor.visible || gunControl.visible
                                          || systemSetting.visible || profile.visible || resetConfirm.visible
     property int topDialogZ: 20
+    // Where the keyboard was when the first dialog opened: it goes back
+    // there when the last one closes (to the screen itself if nowhere), so
+    // Tab and Escape go on from the control that opened it.
+    property Item focusBeforeDialogs: null
+    // Later, once the regions under the mask are enabled again.
+    onIsDialogOpenChanged: if (!isDialogOpen) Qt.callLater(returnFocusAfterDialogs)
+    function returnFocusAfterDialogs() {
+        if (isDialogOpen)
+            return
+        var back = focusBeforeDialogs
+        focusBeforeDialogs = null
+        if (back && back.visible && back.enabled)
+            back.forceActiveFocus()
+        else
+            root.forceActiveFocus()
+    }
     // Dialogs that keep the place they were dragged to, once placed.
     property var placedDialogs: []
 
@@ -119,6 +135,8 @@ Item {
     // top of every open one; the mask shows while any dialog is open.
     function openDialog(dialog) {
         mainFocus()
+        if (!isDialogOpen)
+            focusBeforeDialogs = Window.activeFocusItem
         placeDialog(dialog)
         topDialogZ += 1
         dialog.z = topDialogZ

@@ -197,6 +197,27 @@ Item {
             compare(part("helpMenu").visible, false, "with no dialog, Escape folds the menus")
         }
 
+        // The keyboard goes back to where it was when the dialog opened,
+        // however the dialog closes, and Escape goes on from there.
+        function test_focusReturnsWhenTheLastDialogCloses() {
+            start({})
+            var entry = part("systemSettingEntry")
+            entry.forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            verify(part("systemSetting").visible)
+            verify(!entry.activeFocus)
+            keyClick(Qt.Key_Escape)
+            tryVerify(function () { return entry.activeFocus })
+
+            mouseClick(part("configButton"))
+            verify(!entry.activeFocus)
+            part("profile").close()
+            tryVerify(function () { return entry.activeFocus })
+            mouseClick(part("helpIcon"))
+            keyClick(Qt.Key_Escape)
+            compare(part("helpMenu").visible, false)
+        }
+
         function test_maskSwallowsClicksAndDropsDialogFocus() {
             start({})
             mouseClick(part("configButton"))
