@@ -173,6 +173,10 @@ Rectangle {
     }
 
     readonly property var grids: [mediaGrid, windowsGrid, shortcutGrid]
+    Component.onCompleted: {
+        for (const drop of grids.concat([macroDrop, rateDrop]))
+            drop.isDropChanged.connect(function () { if (drop.isDrop) dialog.reveal(drop) })
+    }
     readonly property int margin: 16
     readonly property var lang: keyAssigmentLang
 
@@ -241,7 +245,6 @@ Rectangle {
                     width: 110
                     textValue: KeyAssign.defaultRate + "ms"
                     onValueChange: function (position) { dialog.setRate(KeyAssign.rateOfPosition(position)) }
-                    onIsDropChanged: if (isDrop) dialog.reveal(this)
                     Component.onCompleted: sliderControl.setValue(KeyAssign.positionOfRate(KeyAssign.defaultRate))
                 }
             }
@@ -291,7 +294,6 @@ Rectangle {
             ChoiceGrid {
                 id: mediaGrid
                 objectName: "mediaGrid"
-                onIsDropChanged: if (isDrop) dialog.reveal(this)
                 choices: KeyAssign.choicesOf("media")
                 labels: dialog.lang
                 current: dialog.currentCodes
@@ -319,7 +321,6 @@ Rectangle {
                                 ? String(names[currentSelect]) : ""
                     }
                     onValueChange: function (row) { dialog.chooseMacro(row) }
-                    onIsDropChanged: if (isDrop) dialog.reveal(this)
                 }
                 TextButton {
                     objectName: "macroEditorButton"
@@ -362,7 +363,6 @@ Rectangle {
             ChoiceGrid {
                 id: windowsGrid
                 objectName: "windowsGrid"
-                onIsDropChanged: if (isDrop) dialog.reveal(this)
                 choices: KeyAssign.choicesOf("windows")
                 labels: dialog.lang
                 current: dialog.currentCodes
@@ -372,7 +372,6 @@ Rectangle {
             ChoiceGrid {
                 id: shortcutGrid
                 objectName: "shortcutGrid"
-                onIsDropChanged: if (isDrop) dialog.reveal(this)
                 choices: KeyAssign.choicesOf("shortcut")
                 labels: dialog.lang
                 current: dialog.currentCodes
