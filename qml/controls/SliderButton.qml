@@ -125,9 +125,12 @@ Item {
     function releaseKey(key) {
         if (!keyHeld || isNaN(keyTarget(key)))
             return false
+        endKeyChange()
+        return true
+    }
+    function endKeyChange() {
         keyHeld = false
         valueChangeDelay(knob.x)
-        return true
     }
 
     width: 160
@@ -139,10 +142,7 @@ Item {
             event.accepted = slider.releaseKey(event.key)
     }
     // Focus moving on mid-press still ends the change.
-    onActiveFocusChanged: if (!activeFocus && keyHeld) {
-        keyHeld = false
-        valueChangeDelay(knob.x)
-    }
+    onActiveFocusChanged: if (!activeFocus && keyHeld) endKeyChange()
 
     Rectangle {
         id: track
