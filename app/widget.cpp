@@ -5,13 +5,13 @@
 #include "devicelist.h"
 #include "dpinotice.h"
 #include "myqquickview.h"
+#include "trayimage.h"
 #include "ui_controler.h"
 #include "userevent.h"
 #include "widgetevents.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLoggingCategory>
 #include <QMenu>
 
@@ -33,6 +33,7 @@ namespace {
 constexpr int NOTICE_MS = 10000;
 const char TRAY_TOOL_TIP[] = "TELVARI OSKEN MOUSE K7";
 const char TRAY_ICON_FILE[] = "./modules/img/logo.ico";
+constexpr int TRAY_ICON_LARGEST_SIDE = 64;
 } // namespace
 
 Widget::Widget(QWidget* parent)
@@ -91,7 +92,7 @@ void Widget::createTrayIcon()
 
     trayIcon->setContextMenu(menu);
     trayIcon->setToolTip(QString::fromLatin1(TRAY_TOOL_TIP));
-    trayIcon->setIcon(QIcon(QString::fromLatin1(TRAY_ICON_FILE)));
+    trayIcon->setIcon(trayIconFrom(QString::fromLatin1(TRAY_ICON_FILE), TRAY_ICON_LARGEST_SIDE));
     connect(trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
     trayIcon->setVisible(true);
 }

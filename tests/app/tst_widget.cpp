@@ -1,6 +1,7 @@
 #include "app/inputcallbacks.h"
 #include "app/inputhook.h"
 #include "app/myqquickview.h"
+#include "app/trayimage.h"
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "app/widget.h"
@@ -10,6 +11,7 @@
 #include "sim/virtualclock.h"
 
 #include <QAction>
+#include <QImage>
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -230,6 +232,22 @@ private Q_SLOTS:
                 QCOMPARE(meta->method(i).methodType(), QMetaMethod::Slot);
         }
         QCOMPARE(own.mid(0, expected.size()), expected);
+    }
+
+    // The tray keeps the icon file's small frames only; a file without any
+    // still gives an icon, and a missing one an empty icon, not a crash.
+    void trayIconKeepsTheSmallFrames()
+    {
+        TestWindow w;
+        const QList<QSize> sizes = w.tray()->icon().availableSizes();
+        QCOMPARE(sizes, QList<QSize>({{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+
+        const QString large = sandbox.path() + QStringLiteral("/large.png");
+        QImage frame(128, 128, QImage::Format_ARGB32);
+        frame.fill(Qt::red);
+        QVERIFY(frame.save(large));
+        QVERIFY(!trayIconFrom(large, 64).isNull());
+        QVERIFY(trayIconFrom(sandbox.path() + QStringLiteral("/missing.ico"), 64).isNull());
     }
 };
 

@@ -1,0 +1,25 @@
+#include "trayimage.h"
+
+#include <QImageReader>
+#include <QPixmap>
+
+// A tray shows its icon at 16 to 32 pixels, twice that on dense screens.
+// The icon file also carries a 256-pixel frame for file managers; loaded
+// with the rest it would hold a quarter of a megabyte for the whole run.
+QIcon trayIconFrom(const QString& file, int largestSide)
+{
+    QIcon icon;
+    QImageReader reader(file);
+    const int frames = reader.imageCount();
+    for (int i = 0; i < frames; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        const QImage frame = reader.read();
+        if (!frame.isNull() && qMax(frame.width(), frame.height()) <= largestSide)
+            icon.addPixmap(QPixmap::fromImage(frame));
+    }
+    // No frame small enough: the whole file, if there is one to read.
+    if (icon.isNull() && QImageReader(file).canRead())
+        return QIcon(file);
+    return icon;
+}
