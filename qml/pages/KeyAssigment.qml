@@ -163,6 +163,23 @@ Rectangle {
         if (overflow > 0)
             page.contentY = Math.min(page.contentY + overflow, page.contentHeight - page.height)
     }
+    // Tab and the arrows reach controls outside the page's visible part:
+    // the page scrolls to keep the keyboard's place in sight.
+    readonly property Item focusedItem: Window.activeFocusItem
+    onFocusedItemChanged: keepInView(focusedItem)
+    function keepInView(item) {
+        var inPage = item
+        while (inPage && inPage !== page.contentItem)
+            inPage = inPage.parent
+        if (!inPage)
+            return
+        var top = item.mapToItem(page.contentItem, 0, 0).y
+        var bottom = top + item.height
+        if (top < page.contentY)
+            page.contentY = Math.max(0, top - margin)
+        else if (bottom > page.contentY + page.height)
+            page.contentY = Math.min(page.contentHeight - page.height, bottom - page.height + margin)
+    }
     function dropFocus() {
         timesInput.closeFocus()
         macroDrop.closeMenu()
@@ -334,6 +351,7 @@ Rectangle {
                 // the radio's own `index` hides the delegate's: the mode is modelData
                 delegate: RadioButton {
                     objectName: "playMode_" + modelData
+                    group: "playMode"
                     index: modelData
                     textValue: dialog.lang[KeyAssign.Label.firstPlayMode + modelData]
                     fontSize: Theme.fontMinSize

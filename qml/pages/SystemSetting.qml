@@ -162,6 +162,7 @@ Rectangle {
             RadioButton {
                 id: rowsRadio
                 objectName: "rowsRadio"
+                group: "scroll"
                 anchors.verticalCenter: parent.verticalCenter
                 textValue: dialog.text(6)
                 Accessible.role: Accessible.RadioButton
@@ -189,6 +190,7 @@ Rectangle {
             RadioButton {
                 id: screenRadio
                 objectName: "screenRadio"
+                group: "scroll"
                 anchors.verticalCenter: parent.verticalCenter
                 textValue: dialog.text(7)
                 Accessible.role: Accessible.RadioButton

@@ -6,7 +6,7 @@ import "../../logic/keyassign.js" as KeyAssign
 // the dialog's current assignment is its choice, so choosing one clears the
 // others (and those of the other groups).
 Grid {
-    id: group
+    id: radios
 
     property var choices: []
     property var labels: KeyAssign.defaultLabels
@@ -19,23 +19,25 @@ Grid {
     rowSpacing: 8
 
     Repeater {
-        model: group.choices
+        model: radios.choices
         delegate: Item {
-            width: group.columnWidth
+            width: radios.columnWidth
             height: radio.height
             RadioButton {
                 id: radio
                 objectName: "radio_" + modelData.label
-                textValue: KeyAssign.labelOf(group.labels, modelData.label)
-                isSelect: KeyAssign.sameCodes(modelData.codes, group.current)
+                // each titled group is walked on its own
+                group: radios.objectName
+                textValue: KeyAssign.labelOf(radios.labels, modelData.label)
+                isSelect: KeyAssign.sameCodes(modelData.codes, radios.current)
                 Accessible.role: Accessible.RadioButton
                 Accessible.name: textValue
                 Accessible.checked: isSelect
                 onBtnClick: {
-                    group.chosen(modelData.codes.slice(), textValue)
+                    radios.chosen(modelData.codes.slice(), textValue)
                     // the click broke the binding; the current assignment decides
                     isSelect = Qt.binding(function () {
-                        return KeyAssign.sameCodes(modelData.codes, group.current)
+                        return KeyAssign.sameCodes(modelData.codes, radios.current)
                     })
                 }
             }

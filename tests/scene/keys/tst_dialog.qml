@@ -281,6 +281,44 @@ Item {
             verify(!child("gunRadios").visible)
         }
 
+        // The arrows walk one titled group, choosing as they go, and never
+        // leave it for the group below.
+        function test_arrowsStayInTheirGroup() {
+            open(1)
+            var dpi = child("dpiRadios")
+            findChild(dpi, "radio_24").forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            verify(findChild(dpi, "radio_56").activeFocus)
+            compare(s.dialog.currentCodes, [5, 0, 4, 0])
+            keyClick(Qt.Key_Right)
+            verify(findChild(dpi, "radio_22").activeFocus, "round to the group's first radio")
+            compare(s.dialog.currentCodes, [5, 0, 1, 0])
+            keyClick(Qt.Key_Up)
+            verify(findChild(dpi, "radio_56").activeFocus)
+            keyClick(Qt.Key_Left)
+            verify(findChild(dpi, "radio_24").activeFocus)
+            compare(s.dialog.currentCodes, [5, 0, 3, 0])
+        }
+
+        // A control reached by the keyboard below or above the page's
+        // visible part scrolls into sight.
+        function test_keyboardFocusScrollsThePage() {
+            open(1)
+            var page = child("page")
+            compare(page.contentY, 0)
+            var inSight = function (item) {
+                var y = item.mapToItem(page, 0, 0).y
+                return y >= 0 && y + item.height <= page.height
+            }
+            var last = child("playMode_2")
+            verify(!inSight(last))
+            last.forceActiveFocus()
+            verify(inSight(last), "scrolled down to the last play mode")
+            var first = findChild(child("mouseRadios"), "radio_6")
+            first.forceActiveFocus()
+            verify(inSight(first), "scrolled back up")
+        }
+
         // Waits until the grid has wholly unfolded (or folded).
         function settle(grid, isOpen) {
             var box = findChild(grid, "dropBox")

@@ -109,6 +109,18 @@ Item {
             compare(callLog.argsOf("ui_View.mouseSetVerticalScrollLines"), [[7]])
         }
 
+        // The arrows choose within the pair, past the rows input between them.
+        function test_arrowsWalkTheScrollRadios() {
+            item("rowsRadio").forceActiveFocus()
+            keyClick(Qt.Key_Right)
+            verify(item("screenRadio").activeFocus, "the rows input is passed over")
+            verify(item("screenRadio").isSelect && !item("rowsRadio").isSelect)
+            keyClick(Qt.Key_Down)
+            verify(item("rowsRadio").activeFocus, "from the last radio round to the first")
+            verify(item("rowsRadio").isSelect && !item("screenRadio").isSelect)
+            compare(callLog.argsOf("ui_View.mouseSetVerticalScrollLines"), [[1000], [7]])
+        }
+
         function test_typedRows_data() {
             return [
                 { tag: "zero gives 1", typed: "0", rows: 1 },
