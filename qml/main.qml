@@ -13,7 +13,11 @@ Item {
     objectName: "window"
     width: 1024
     height: 640
-    visible: false
+    // Shown from the first initUI on, once the start-up picture is ready:
+    // it is decoded on a worker thread while the host goes on with its own
+    // start-up (tray, window, device check), and the first frame holds it.
+    property bool isInitialised: false
+    visible: isInitialised && startupPicture.status !== Image.Loading
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int code, int x, int y)
@@ -36,7 +40,7 @@ Item {
     // Locks the view at once, as the screen's own initUI does: nothing may
     // be pressed until the screen has started.
     function initUI() {
-        visible = true
+        isInitialised = true
         ui_View.setEnabled(false)
         screenLoader.active = true
         pass("initUI", [])
@@ -106,8 +110,10 @@ Item {
 
     // What the screen itself shows while it starts, until it is there.
     Image {
+        id: startupPicture
         objectName: "startupPicture"
         anchors.centerIn: parent
+        asynchronous: true
         visible: !window.screenShown
         // let go once the screen shows its own
         cache: false
