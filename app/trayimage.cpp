@@ -14,6 +14,10 @@ QIcon trayIconFrom(const QString& file, int largestSide)
     for (int i = 0; i < frames; ++i) {
         if (i > 0 && !reader.jumpToImage(i))
             break;
+        // The icon file's directory gives the size without decoding the frame.
+        const QSize size = reader.size();
+        if (size.isValid() && qMax(size.width(), size.height()) > largestSide)
+            continue;
         const QImage frame = reader.read();
         if (!frame.isNull() && qMax(frame.width(), frame.height()) <= largestSide)
             icon.addPixmap(QPixmap::fromImage(frame));
