@@ -155,13 +155,19 @@ Rectangle {
         choose(reference.codes.slice(), reference.text)
         buttonList.setEntry(keyIndex, currentCodes, currentText)
     }
+    // Scrolls the page the least that shows contentItem rows top to bottom,
+    // with `spare` pixels beside them.
+    function scrollToShow(top, bottom, spare) {
+        if (top < page.contentY)
+            page.contentY = Math.max(0, top - spare)
+        else if (bottom > page.contentY + page.height)
+            page.contentY = Math.min(page.contentHeight - page.height, bottom - page.height + spare)
+    }
     // A drop-down that opens near the bottom of the page would unfold out of
     // sight: scroll the page so that its whole list shows.
     function reveal(drop) {
-        var bottom = drop.mapToItem(page.contentItem, 0, 0).y + drop.height + drop.unfolding.openHeight
-        var overflow = bottom - (page.contentY + page.height)
-        if (overflow > 0)
-            page.contentY = Math.min(page.contentY + overflow, page.contentHeight - page.height)
+        var top = drop.mapToItem(page.contentItem, 0, 0).y
+        scrollToShow(top, top + drop.height + drop.unfolding.openHeight, 0)
     }
     // Tab and the arrows reach controls outside the page's visible part:
     // the page scrolls to keep the keyboard's place in sight.
@@ -174,11 +180,7 @@ Rectangle {
         if (!inPage)
             return
         var top = item.mapToItem(page.contentItem, 0, 0).y
-        var bottom = top + item.height
-        if (top < page.contentY)
-            page.contentY = Math.max(0, top - margin)
-        else if (bottom > page.contentY + page.height)
-            page.contentY = Math.min(page.contentHeight - page.height, bottom - page.height + margin)
+        scrollToShow(top, top + item.height, margin)
     }
     function dropFocus() {
         timesInput.closeFocus()
